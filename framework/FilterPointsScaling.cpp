@@ -1,0 +1,108 @@
+#include "FilterPointsScaling.h"
+
+#include "PixelSurface.h"
+
+FilterPointsScaling::FilterPointsScaling(int xFactor, int yFactor, FilterPoints* next)
+	: m_next(next)
+{
+	setFactors(xFactor, yFactor);
+}
+
+void FilterPointsScaling::setAxisFactor(int factor, int& stretch, int& compress)
+{
+	stretch = 1;
+	compress = 1;
+	if (factor > 0)
+		stretch = factor + 1;
+	else if (factor < 0)
+		compress = 1 - factor;
+}
+
+void FilterPointsScaling::setFactors(int xFactor, int yFactor)
+{
+	setAxisFactor(xFactor, m_xStretch, m_xCompress);
+	setAxisFactor(yFactor, m_yStretch, m_yCompress);
+}
+
+void FilterPointsScaling::zoomAxisIn(int& stretch, int& compress)
+{
+	if (compress > 1)
+		--compress;
+	else
+		++stretch;
+}
+
+void FilterPointsScaling::zoomAxisOut(int& stretch, int& compress)
+{
+	if (stretch > 1)
+		--stretch;
+	else
+		++compress;
+}
+
+void FilterPointsScaling::zoomIn()
+{
+	zoomAxisIn(m_xStretch, m_xCompress);
+	zoomAxisIn(m_yStretch, m_yCompress);
+}
+
+void FilterPointsScaling::zoomOut()
+{
+	zoomAxisOut(m_xStretch, m_xCompress);
+	zoomAxisOut(m_yStretch, m_yCompress);
+}
+
+int FilterPointsScaling::scaleToScreen(int value, int stretch, int compress)
+{
+	return stretch < 2 ? value / compress : value * stretch;
+}
+
+int FilterPointsScaling::scaleFromScreen(int value, int stretch, int compress)
+{
+	return stretch < 2 ? value * compress : value / stretch;
+}
+
+int FilterPointsScaling::toScreenX(int x)
+{
+	int v = scaleToScreen(x, m_xStretch, m_xCompress);
+	return m_next ? m_next->toScreenX(v) : v;
+}
+
+int FilterPointsScaling::toScreenY(int y)
+{
+	int v = scaleToScreen(y, m_yStretch, m_yCompress);
+	return m_next ? m_next->toScreenY(v) : v;
+}
+
+int FilterPointsScaling::fromScreenX(int x)
+{
+	int v = m_next ? m_next->fromScreenX(x) : x;
+	return scaleFromScreen(v, m_xStretch, m_xCompress);
+}
+
+int FilterPointsScaling::fromScreenY(int y)
+{
+	int v = m_next ? m_next->fromScreenY(y) : y;
+	return scaleFromScreen(v, m_yStretch, m_yCompress);
+}
+
+// Writes the screen block for one virtual pixel itself, so always answers false.
+bool FilterPointsScaling::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
+{
+	const int firstColumn = scaleToScreen(x, m_xStretch, m_xCompress);
+	const int columns = m_xStretch < 2 ? 1 : m_xStretch;
+	const int firstRow = scaleToScreen(y, m_yStretch, m_yCompress);
+	const int rows = m_yStretch < 2 ? 1 : m_yStretch;
+	for (int i = 0; i < columns; ++i)
+	{
+		for (int j = 0; j < rows; ++j)
+		{
+			int cx = firstColumn + i;
+			int cy = firstRow + j;
+			unsigned int c = colour;
+			if (m_next == nullptr || m_next->filterPoint(surface, cx, cy, c))
+				surface->rawSetPixel(cx, cy, c);
+		}
+	}
+	return false;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Zoom filter: each virtual pixel becomes a block of stretch x stretch screen pixels,
+// or several virtual pixels share one screen pixel (compress).
+
+#include "FilterPoints.h"
+
+class FilterPointsScaling : public FilterPoints
+{
+public:
+	FilterPointsScaling(int xFactor, int yFactor, FilterPoints* next = nullptr);
+	virtual ~FilterPointsScaling() = default;
+
+	// Factor 0 is 1:1, f > 0 stretches by f + 1, f < 0 compresses by 1 - f.
+	void setFactors(int xFactor, int yFactor);
+	void zoomIn();
+	void zoomOut();
+
+	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override;
+	int fromScreenX(int x) override;
+	int fromScreenY(int y) override;
+	int toScreenX(int x) override;
+	int toScreenY(int y) override;
+
+	void setNext(FilterPoints* next) { m_next = next; }
+	FilterPoints* getNext() const { return m_next; }
+	int getXStretch() const { return m_xStretch; }
+	int getYStretch() const { return m_yStretch; }
+	int getXCompress() const { return m_xCompress; }
+	int getYCompress() const { return m_yCompress; }
+
+private:
+	static void setAxisFactor(int factor, int& stretch, int& compress);
+	static void zoomAxisIn(int& stretch, int& compress);
+	static void zoomAxisOut(int& stretch, int& compress);
+	static int scaleToScreen(int value, int stretch, int compress);
+	static int scaleFromScreen(int value, int stretch, int compress);
+
+	FilterPoints* m_next;
+	int m_xStretch = 1;
+	int m_yStretch = 1;
+	int m_xCompress = 1;
+	int m_yCompress = 1;
+};

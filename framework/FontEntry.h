@@ -1,0 +1,27 @@
+#pragma once
+// One TrueType font opened at one point size, remembered by the file name it was asked for with.
+
+#include <string>
+
+typedef struct _TTF_Font TTF_Font;
+
+class FontEntry
+{
+public:
+	FontEntry(const char* fileName, int pointSize);
+	~FontEntry();
+	FontEntry(const FontEntry&) = delete;
+	FontEntry& operator=(const FontEntry&) = delete;
+
+	// Opens the font unless it is open already; a failure leaves it null.
+	void open();
+
+	TTF_Font* getTTFFont() const { return m_font; }
+	const char* getFileName() const { return m_fileName.c_str(); }
+	int getPointSize() const { return m_pointSize; }
+
+private:
+	TTF_Font* m_font = nullptr;
+	std::string m_fileName;
+	int m_pointSize;
+};

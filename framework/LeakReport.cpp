@@ -1,0 +1,16 @@
+#include "LeakReport.h"
+
+#if defined(TOLVANE_HAVE_LEAK_SANITIZER)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+void releaseSharedCaches()
+{
+}
+
+void reportLeakedMemory()
+{
+#if defined(TOLVANE_HAVE_LEAK_SANITIZER)
+	__lsan_do_recoverable_leak_check();
+#endif
+}

@@ -1,0 +1,1 @@
+#include "TV4Engine.h"

@@ -1,0 +1,84 @@
+// Starting and stopping engines: what initialise makes, and what happens when a step fails.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "BaseEngine.h"
+#include "DisplayableObject.h"
+#include "EngineHarness.h"
+
+namespace
+{
+// Uses its engine's font while being destroyed, as objects drawing text may.
+struct FontUserObject : DisplayableObject
+{
+	explicit FontUserObject(BaseEngine* engine) : DisplayableObject(engine, 1, 1, true) {}
+	~FontUserObject() override { fontName = getEngine()->getDefaultFont()->getFileName(); }
+	static std::string fontName;
+};
+std::string FontUserObject::fontName;
+
+class FailingSurfacesEngine : public BaseEngine
+{
+public:
+	int createSurfaces() override { return 1; }
+};
+}
+
+TEST(EngineLifecycleTest, InitialiseMakesWindowSurfacesAndDefaultBackground)
+{
+	BaseEngine engine;
+	EngineHarness harness(engine);
+	ASSERT_EQ(0, harness.initialise());
+	EXPECT_NE(nullptr, engine.getWindow());
+	EXPECT_EQ(1000, engine.getForegroundSurface()->getWidth());
+	EXPECT_EQ(700, engine.getBackgroundSurface()->getHeight());
+	harness.step();
+	EXPECT_EQ(0xFFFF00u, harness.foregroundPixel(500, 300));
+	engine.deinitialise();
+}
+
+TEST(EngineLifecycleTest, EmptyFontNameLeavesNoDefaultFont)
+{
+	BaseEngine engine;
+	EngineHarness harness(engine);
+	ASSERT_EQ(0, harness.initialise(1000, 700, ""));
+	EXPECT_EQ(nullptr, engine.getDefaultFont());
+	engine.getForegroundSurface()->drawString(0, 0, "no font", 0xFFFFFF);
+	engine.deinitialise();
+}
+
+TEST(EngineLifecycleTest, FailedVideoStartKeepsTheSizeAndReportsFailure)
+{
+	// Start from a stopped SDL, as a fresh program does.
+	SDL_Quit();
+	setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+	BaseEngine engine;
+	EXPECT_EQ(1, engine.initialise("x", 640, 480, "Cornerstone Regular.ttf", 24));
+	EXPECT_EQ(640, engine.getWindowWidth());
+	EXPECT_EQ(480, engine.getWindowHeight());
+	EXPECT_FALSE(engine.isKeyPressed(SDLK_a));
+	setenv("SDL_VIDEODRIVER", "offscreen", 1);
+}
+
+TEST(EngineLifecycleTest, FailedSurfaceCreationIsReportedNotIgnored)
+{
+	FailingSurfacesEngine engine;
+	EngineHarness harness(engine);
+	EXPECT_EQ(1, harness.initialise());
+	EXPECT_FALSE(engine.isInitialised());
+}
+
+TEST(EngineLifecycleTest, ObjectsAreDestroyedBeforeTheFonts)
+{
+	{
+		BaseEngine engine;
+		EngineHarness harness(engine);
+		ASSERT_EQ(0, harness.initialise());
+		engine.appendObject(new FontUserObject(&engine));
+		engine.deinitialise();
+	}
+	EXPECT_EQ("Cornerstone Regular.ttf", FontUserObject::fontName);
+}
+

@@ -1,0 +1,125 @@
+// The main loop's update gate, the game time with pause, and how the loop ends.
+
+#include <gtest/gtest.h>
+
+#include "BaseEngine.h"
+#include "DisplayableObject.h"
+#include "EngineHarness.h"
+
+namespace
+{
+// Remembers the game times it was updated with.
+struct TimeRecorder : DisplayableObject
+{
+	explicit TimeRecorder(BaseEngine* engine) : DisplayableObject(engine, 1, 1, true) {}
+	void update(int time) override
+	{
+		++updates;
+		lastTime = time;
+	}
+	int updates = 0;
+	int lastTime = -1;
+};
+
+// Counts the loop's hooks and can end the loop from an update.
+class CountingEngine : public BaseEngine
+{
+public:
+	void onBeforeUpdate() override { ++beforeUpdate; if (exitOnUpdate) setExitCode(3); }
+	void onBeforeRender() override { ++beforeRender; }
+	int beforeUpdate = 0;
+	int beforeRender = 0;
+	bool exitOnUpdate = false;
+};
+
+class MainLoopTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		ASSERT_EQ(0, harness.initialise());
+		recorder = new TimeRecorder(&engine);
+		engine.appendObject(recorder);
+	}
+	void TearDown() override { engine.deinitialise(); }
+
+	CountingEngine engine;
+	EngineHarness harness{engine};
+	TimeRecorder* recorder = nullptr;
+};
+}
+
+TEST_F(MainLoopTest, UpdatesRunAtMostOncePerPeriod)
+{
+	harness.step(1);
+	EXPECT_EQ(1, recorder->updates);
+	harness.step(5);
+	EXPECT_EQ(1, recorder->updates);
+	harness.step(5);
+	EXPECT_EQ(2, recorder->updates);
+	// A late update is not made up: one update, and the next is due a period later.
+	harness.step(100);
+	EXPECT_EQ(3, recorder->updates);
+	harness.step(9);
+	EXPECT_EQ(3, recorder->updates);
+}
+
+TEST_F(MainLoopTest, TooShortUpdatePeriodIsRaisedToEight)
+{
+	engine.setUpdatePeriod(5);
+	harness.step(1);
+	EXPECT_EQ(8, engine.getUpdatePeriod());
+	harness.step(7);
+	EXPECT_EQ(1, recorder->updates);
+	harness.step(1);
+	EXPECT_EQ(2, recorder->updates);
+}
+
+TEST_F(MainLoopTest, PausedGameTimeStandsStill)
+{
+	harness.step(10);
+	const int before = engine.getGameTime();
+	engine.pause();
+	harness.runFor(500);
+	EXPECT_TRUE(engine.isPaused());
+	EXPECT_EQ(before, engine.getGameTime());
+	EXPECT_EQ(before, recorder->lastTime);
+
+	engine.unpause();
+	harness.step(10);
+	EXPECT_EQ(before + 10, engine.getGameTime());
+}
+
+TEST_F(MainLoopTest, PauseAndUnpauseTwiceKeepTheGameTimeConsistent)
+{
+	harness.step(10);
+	const int before = engine.getGameTime();
+	engine.pause();
+	harness.runFor(100);
+	engine.pause();
+	harness.runFor(100);
+	engine.unpause();
+	EXPECT_EQ(before, engine.getGameTime());
+	engine.unpause();
+	EXPECT_EQ(before, engine.getGameTime());
+	harness.step(10);
+	EXPECT_EQ(before + 10, engine.getGameTime());
+}
+
+TEST_F(MainLoopTest, ExitCodeLetsTheIterationFinish)
+{
+	engine.exitOnUpdate = true;
+	EXPECT_EQ(0, engine.mainLoop());
+	EXPECT_EQ(3, engine.getExitCode());
+	EXPECT_EQ(1, engine.beforeUpdate);
+	EXPECT_EQ(1, engine.beforeRender);
+}
+
+TEST_F(MainLoopTest, QuitEventEndsTheLoopBeforeUpdating)
+{
+	harness.pushQuit();
+	EXPECT_EQ(0, engine.mainLoop());
+	EXPECT_EQ(-1, engine.getExitCode());
+	EXPECT_EQ(0, engine.beforeUpdate);
+	EXPECT_EQ(0, recorder->updates);
+}

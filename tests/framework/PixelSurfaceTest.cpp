@@ -1,0 +1,119 @@
+// The drawing surface: pixel storage, locking warnings, clipping of copies, filtered reads.
+
+#include <gtest/gtest.h>
+
+#include "EngineHarness.h"
+#include "FilterPointsScaling.h"
+#include "FilterPointsTranslation.h"
+#include "PixelSurface.h"
+
+namespace
+{
+class PixelSurfaceTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		useHeadlessDrivers();
+		ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+		surface.createSurface(width, height);
+		other.createSurface(width, height);
+	}
+	void TearDown() override
+	{
+		SDL_FreeSurface(surface.getSDLSurface());
+		SDL_FreeSurface(other.getSDLSurface());
+	}
+
+	static const int width = 40;
+	static const int height = 30;
+	PixelSurface surface{nullptr};
+	PixelSurface other{nullptr};
+	OutputCapture output;
+};
+}
+
+TEST_F(PixelSurfaceTest, WritesStoreTheColourOpaque)
+{
+	surface.mySDLLockSurface();
+	surface.setPixel(3, 4, 0x123456);
+	surface.mySDLUnlockSurface();
+	EXPECT_EQ(0xFF123456u, surface.getPixel(3, 4));
+	EXPECT_EQ(0u, surface.getPixel(-1, 0));
+	EXPECT_EQ(0u, surface.getPixel(width, 0));
+
+	surface.fill(0x000000);
+	EXPECT_EQ(0xFF000000u, surface.getPixel(0, 0));
+	EXPECT_EQ(0xFF000000u, surface.getPixel(width - 1, height - 1));
+}
+
+TEST_F(PixelSurfaceTest, OutOfRangeRawWriteIsReportedAndNotMade)
+{
+	surface.mySDLLockSurface();
+	output.start();
+	surface.rawSetPixel(width, 0, 0xFFFFFF);
+	std::string printed = output.stop();
+	surface.mySDLUnlockSurface();
+	EXPECT_NE(std::string::npos, printed.find("Error in setting pixel- should never happen!"));
+	EXPECT_EQ(0u, surface.getPixel(width - 1, 0));
+}
+
+TEST_F(PixelSurfaceTest, UnlockedWritesWarnButStillWrite)
+{
+	output.start();
+	surface.rawSetPixel(1, 1, 0x00FF00);
+	std::string unlocked = output.stop();
+	EXPECT_NE(std::string::npos, unlocked.find("WARNING: Attempted write to surface without locking it."));
+	EXPECT_EQ(0xFF00FF00u, surface.getPixel(1, 1));
+
+	surface.mySDLLockSurface();
+	surface.mySDLTempUnlockSurface();
+	output.start();
+	surface.rawSetPixel(2, 2, 0x0000FF);
+	std::string tempUnlocked = output.stop();
+	surface.mySDLTempRelockSurface();
+	output.start();
+	surface.rawSetPixel(3, 3, 0x0000FF);
+	std::string locked = output.stop();
+	surface.mySDLUnlockSurface();
+	EXPECT_NE(std::string::npos, tempUnlocked.find("WARNING"));
+	EXPECT_EQ(std::string::npos, locked.find("WARNING"));
+}
+
+TEST_F(PixelSurfaceTest, RectangleCopiesAreClippedToBothSurfaces)
+{
+	other.fill(0xABCDEF);
+	surface.fill(0x000000);
+	surface.copyRectangleFrom(&other, -5, 0, 10, 3);
+	EXPECT_EQ(0xFFABCDEFu, surface.getPixel(0, 0));
+	EXPECT_EQ(0xFFABCDEFu, surface.getPixel(4, 2));
+	EXPECT_EQ(0xFF000000u, surface.getPixel(5, 0));
+	EXPECT_EQ(0xFF000000u, surface.getPixel(0, 3));
+
+	// Far outside, and with an offset pointing outside the source: nothing is copied.
+	surface.fill(0x000000);
+	surface.copyRectangleFrom(&other, width, 0, 10, 10);
+	surface.copyRectangleFrom(&other, 0, 0, 10, 10, -20, 0);
+	EXPECT_EQ(0xFF000000u, surface.getPixel(0, 0));
+}
+
+TEST_F(PixelSurfaceTest, FilteredReadsFollowTheFilterAndChangeNothing)
+{
+	surface.fill(0x000000);
+	FilterPointsTranslation translation(5, 0);
+	surface.setFilter(&translation);
+	surface.mySDLLockSurface();
+	surface.setPixel(1, 1, 0x112233);
+	EXPECT_EQ(0xFF112233u, surface.getPixel(6, 1));
+	EXPECT_EQ(0xFF112233u, surface.getFilteredPixel(1, 1));
+
+	// The zoom filter writes its blocks itself; a read through it must not.
+	FilterPointsScaling scaling(2, 2);
+	surface.setFilter(&scaling);
+	surface.fill(0x445566);
+	EXPECT_EQ(0xFF445566u, surface.getFilteredPixel(2, 2));
+	for (int x = 0; x < width; ++x)
+		for (int y = 0; y < height; ++y)
+			ASSERT_EQ(0xFF445566u, surface.getPixel(x, y)) << x << "," << y;
+	surface.mySDLUnlockSurface();
+}
