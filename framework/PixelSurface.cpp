@@ -59,6 +59,10 @@ PixelSurface::PixelSurface(BaseEngine* engine)
 void PixelSurface::createSurface(int width, int height)
 {
 	m_surface = SDL_CreateRGBSurface(0, width, height, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
+	// Copies between drawing surfaces replace pixels; every stored pixel is opaque anyway,
+	// so blending would only cost time.
+	if (m_surface != nullptr)
+		SDL_SetSurfaceBlendMode(m_surface, SDL_BLENDMODE_NONE);
 }
 
 bool PixelSurface::mustLock() const
