@@ -8,7 +8,8 @@
 
 class BaseEngine;
 
-// Process set-up for headless runs: dummy audio, offscreen video. Safe to call often.
+// Process set-up for headless runs: dummy audio, offscreen video with SDL's software
+// renderer. Safe to call often; a video driver already chosen is kept.
 void useHeadlessDrivers();
 
 class EngineHarness
