@@ -69,12 +69,33 @@ BaseEngine::BaseEngine()
 {
 }
 
-// Objects go first: their destructors may still use the fonts and surfaces.
+// Objects go first: their destructors may still use the fonts and surfaces. Then the
+// engine's own surfaces and window go with it, so a process that runs one engine after
+// another (as the tests do) does not keep every finished engine's window-sized buffers.
 BaseEngine::~BaseEngine()
 {
 	removeAllObjects(true);
 	delete[] m_keyStates;
 	m_keyStates = nullptr;
+	releaseWindowAndSurfaces();
+}
+
+void BaseEngine::releaseWindowAndSurfaces()
+{
+	for (PixelSurface* own : {&m_foregroundSurfaceStorage, &m_backgroundSurfaceStorage})
+	{
+		SDL_FreeSurface(own->getSDLSurface());
+		own->releaseSDLSurface();
+	}
+	if (m_texture != nullptr)
+		SDL_DestroyTexture(m_texture);
+	if (m_renderer != nullptr)
+		SDL_DestroyRenderer(m_renderer);
+	if (m_window != nullptr)
+		SDL_DestroyWindow(m_window);
+	m_texture = nullptr;
+	m_renderer = nullptr;
+	m_window = nullptr;
 }
 
 // ---------------------------------------------------------------- life cycle

@@ -209,6 +209,7 @@ public:
 protected:
 	int readTickCount() const { return m_tickSource ? m_tickSource() : static_cast<int>(SDL_GetTicks()); }
 	void resetDirtyRectangles(int emptyLow, int emptyHigh);
+	void releaseWindowAndSurfaces();
 	void drawBackgroundPolygon(int count, const double* coordinates, unsigned int colour);
 	void handleMouseButtonDown(const SDL_MouseButtonEvent& button);
 	bool offerPressToObjects(int button, int x, int y);

@@ -18,6 +18,8 @@ public:
 
 	void createSurface(int width, int height);
 	SDL_Surface* getSDLSurface() const { return m_surface; }
+	// Forgets the wrapped surface after its owner has freed it.
+	void releaseSDLSurface() { m_surface = nullptr; }
 	int getWidth() const { return m_surface ? m_surface->w : 0; }
 	int getHeight() const { return m_surface ? m_surface->h : 0; }
 	unsigned int getIntsPerRow() const { return m_surface ? static_cast<unsigned int>(m_surface->pitch) / 4u : 0u; }

@@ -1,0 +1,29 @@
+#pragma once
+// Per-pixel mapping used when an image is drawn pixel by pixel: for each destination
+// pixel it says which image point to sample and what colour finally to draw, or that
+// the pixel is not drawn at all. Programs subclass it for effects of their own.
+
+class ImageHandle;
+class PixelSurface;
+
+class CoordinateMapping
+{
+public:
+	CoordinateMapping() {}
+	virtual ~CoordinateMapping() {}
+
+	// In: offsets of the destination pixel inside the drawn rectangle. Out: the image
+	// point to sample. False: the pixel is not drawn.
+	virtual bool mapCoordinates(double& x, double& y, const ImageHandle& image) = 0;
+	// x, y: the destination pixel (virtual); colour: the sampled 24-bit colour, which may be
+	// changed. False: the pixel is not drawn.
+	virtual bool filterPixelColour(int x, int y, int& colour, PixelSurface* surface)
+	{
+		(void)x; (void)y; (void)colour; (void)surface;
+		return true;
+	}
+
+protected:
+	// True when (x, y) samples a pixel inside the image once rounded to the nearest pixel.
+	static bool isInsideImage(double x, double y, const ImageHandle& image);
+};

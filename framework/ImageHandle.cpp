@@ -1,0 +1,372 @@
+#include "ImageHandle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "BaseEngine.h"
+#include "CoordinateMapping.h"
+#include "CroppedCoordinateMapping.h"
+#include "PixelSurface.h"
+#include "RawImageData.h"
+
+namespace
+{
+// Sample points further out than this are treated as off the image (and keep the
+// rounding below inside int range).
+const double largestSamplePoint = 1e9;
+
+int mixChannel(int image, int surface, int percent, int shift)
+{
+	int c = (image >> shift) & 0xFF;
+	int e = (surface >> shift) & 0xFF;
+	return (((c * percent + e * (100 - percent)) / 100) & 0xFF) << shift;
+}
+
+// Source position for destination offset d of a span of destinationSize that shows sourceSize pixels.
+int scaledSource(int start, int d, int sourceSize, int destinationSize)
+{
+	return start + static_cast<int>(static_cast<int64_t>(d) * sourceSize / destinationSize);
+}
+} // namespace
+
+ImageHandle::ImageHandle()
+{
+}
+
+ImageHandle::ImageHandle(std::shared_ptr<RawImageData> image) : m_image(std::move(image))
+{
+}
+
+ImageHandle::ImageHandle(const ImageHandle& other)
+	: m_transparencyColour(other.m_transparencyColour), m_image(other.m_image)
+{
+}
+
+ImageHandle& ImageHandle::operator=(const ImageHandle& other)
+{
+	if (this != &other)
+	{
+		m_transparencyColour = other.m_transparencyColour;
+		m_image = other.m_image;
+		// The scratch surface was sized for the old picture; this handle keeps owning only its own.
+		freeScaledSurface();
+	}
+	return *this;
+}
+
+ImageHandle::ImageHandle(ImageHandle&& other) noexcept
+	: m_transparencyColour(other.m_transparencyColour), m_image(std::move(other.m_image)),
+	  m_scaledSurface(other.m_scaledSurface)
+{
+	other.m_scaledSurface = nullptr;
+}
+
+ImageHandle& ImageHandle::operator=(ImageHandle&& other) noexcept
+{
+	if (this != &other)
+	{
+		freeScaledSurface();
+		m_transparencyColour = other.m_transparencyColour;
+		m_image = std::move(other.m_image);
+		m_scaledSurface = other.m_scaledSurface;
+		other.m_scaledSurface = nullptr;
+	}
+	return *this;
+}
+
+ImageHandle::~ImageHandle()
+{
+	freeScaledSurface();
+}
+
+void ImageHandle::freeScaledSurface()
+{
+	if (m_scaledSurface)
+	{
+		SDL_FreeSurface(m_scaledSurface);
+		m_scaledSurface = nullptr;
+	}
+}
+
+int ImageHandle::getWidth() const
+{
+	return m_image ? m_image->getWidth() : 0;
+}
+
+int ImageHandle::getHeight() const
+{
+	return m_image ? m_image->getHeight() : 0;
+}
+
+std::string ImageHandle::getURL() const
+{
+	return m_image ? m_image->getURL() : std::string();
+}
+
+int ImageHandle::getPixelColour(int x, int y) const
+{
+	return m_image ? m_image->getPixelColour(x, y) : 0;
+}
+
+void ImageHandle::setTransparencyColour(int colour)
+{
+	m_transparencyColour = colour;
+	if (!m_image)
+		return;
+	if (colour == noColour)
+		m_image->makeOpaque();
+	else
+		m_image->setTransparencyColour(colour);
+}
+
+ImageHandle ImageHandle::makeShrunkCopy(int factor) const
+{
+	if (!m_image || factor < 1)
+		return ImageHandle();
+	return ImageHandle(std::make_shared<RawImageData>(*m_image, factor));
+}
+
+bool ImageHandle::clipToSurface(PixelSurface* surface, int& srcX, int& srcY, int& dstX, int& dstY, int& w, int& h) const
+{
+	const int width = surface->getWidth();
+	const int height = surface->getHeight();
+
+	const int sL = surface->toScreenX(dstX);
+	const int sR = surface->toScreenX(w) - surface->toScreenX(0) + sL;
+	if (sR < 0 || sL >= width)
+		return false;
+	const int sT = surface->toScreenY(dstY);
+	const int sB = surface->toScreenY(h) - surface->toScreenY(0) + sT;
+	if (sB < 0 || sT >= height)
+		return false;
+
+	if (sL < 0)
+	{
+		int d = surface->toVirtualX(0) - surface->toVirtualX(sL);
+		dstX += d;
+		srcX += d;
+		w -= d;
+	}
+	if (sR > width)
+		w -= surface->toVirtualX(sR) - surface->toVirtualX(width);
+	if (sT < 0)
+	{
+		int d = surface->toVirtualY(0) - surface->toVirtualY(sT);
+		dstY += d;
+		srcY += d;
+		h -= d;
+	}
+	if (sB > height)
+		h -= surface->toVirtualY(sB) - surface->toVirtualY(height);
+	return true;
+}
+
+// The loop shared by the per-pixel ways: clip, then visit every image pixel of the
+// rectangle (wrapping around the image) whose colour is not skipColour.
+template <typename PixelWriter>
+void ImageHandle::renderEachPixel(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h,
+	int skipColour, PixelWriter write) const
+{
+	const RawImageData& image = *m_image;
+	const int imageWidth = image.getWidth();
+	const int imageHeight = image.getHeight();
+	const int firstColumn = RawImageData::wrapCoordinate(srcX, imageWidth);
+	for (int i = 0; i < h; i++)
+	{
+		const int row = RawImageData::wrapCoordinate(srcY + i, imageHeight);
+		int column = firstColumn;
+		for (int j = 0; j < w; j++)
+		{
+			const int colour = static_cast<int>(image.getRawPixel(column, row) & 0xFFFFFF);
+			if (colour != skipColour)
+				write(surface, dstX + j, dstY + i, colour);
+			if (++column == imageWidth)
+				column = 0;
+		}
+	}
+}
+
+void ImageHandle::render(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h) const
+{
+	if (!m_image || m_image->isEmpty() || !clipToSurface(surface, srcX, srcY, dstX, dstY, w, h))
+		return;
+	renderEachPixel(surface, srcX, srcY, dstX, dstY, w, h, m_transparencyColour,
+		[](PixelSurface* s, int x, int y, int colour) { s->setPixel(x, y, static_cast<unsigned int>(colour)); });
+}
+
+void ImageHandle::renderWithMask(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h, int mask) const
+{
+	if (!m_image || m_image->isEmpty() || !clipToSurface(surface, srcX, srcY, dstX, dstY, w, h))
+		return;
+	if (mask == noColour)
+		mask = m_image->getPixelColour(m_image->getWidth() - 1, m_image->getHeight() - 1);
+	renderEachPixel(surface, srcX, srcY, dstX, dstY, w, h, mask,
+		[](PixelSurface* s, int x, int y, int colour) { s->setPixel(x, y, static_cast<unsigned int>(colour)); });
+}
+
+void ImageHandle::renderBlended(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h,
+	int transparent, int percent) const
+{
+	if (!m_image || m_image->isEmpty() || !clipToSurface(surface, srcX, srcY, dstX, dstY, w, h))
+		return;
+	renderEachPixel(surface, srcX, srcY, dstX, dstY, w, h, transparent,
+		[percent](PixelSurface* s, int x, int y, int colour) {
+			// Read where the pixel will land, so a zoomed or scrolled surface mixes with what is under it.
+			const int existing = static_cast<int>(s->getFilteredPixel(x, y));
+			const int mixed = mixChannel(colour, existing, percent, 16) | mixChannel(colour, existing, percent, 8)
+				| mixChannel(colour, existing, percent, 0);
+			s->setPixel(x, y, static_cast<unsigned int>(mixed));
+		});
+}
+
+bool ImageHandle::ensureScaledSurface(int width, int height)
+{
+	if (m_scaledSurface && m_scaledSurface->w >= width && m_scaledSurface->h >= height)
+		return true;
+	freeScaledSurface();
+	m_scaledSurface = RawImageData::createArgbSurface(width, height);
+	return m_scaledSurface != nullptr;
+}
+
+void ImageHandle::renderScaled(BaseEngine* engine, PixelSurface* surface, int dstX, int dstY, int dstW, int dstH,
+	int srcX, int srcY, int srcW, int srcH)
+{
+	if (!m_image || !m_image->getSurface() || srcW <= 0 || srcH <= 0)
+		return;
+	SDL_Surface* target = surface->getSDLSurface();
+	const int sx1 = engine->toScreenX(dstX);
+	const int sy1 = engine->toScreenY(dstY);
+	const int sx2 = engine->toScreenX(dstX + dstW);
+	const int sy2 = engine->toScreenY(dstY + dstH);
+	if (!target || sx2 < 0 || sy2 < 0 || sx1 >= surface->getWidth() || sy1 >= surface->getHeight())
+		return;
+	const int scaledW = sx2 - sx1;
+	const int scaledH = sy2 - sy1;
+	if (scaledW <= 0 || scaledH <= 0)
+		return;
+
+	// Only the part inside the redraw area is ever produced, so a high zoom costs what is seen.
+	SDL_Rect clip;
+	clip.x = surface->getRedrawScreenMinX();
+	clip.y = surface->getRedrawScreenMinY();
+	clip.w = surface->getRedrawScreenMaxX() - clip.x;
+	clip.h = surface->getRedrawScreenMaxY() - clip.y;
+	const int visibleX1 = std::max(sx1, clip.x);
+	const int visibleY1 = std::max(sy1, clip.y);
+	const int visibleX2 = std::min(sx2, clip.x + clip.w);
+	const int visibleY2 = std::min(sy2, clip.y + clip.h);
+	if (visibleX2 <= visibleX1 || visibleY2 <= visibleY1)
+		return;
+
+	SDL_Surface* source = m_image->getSurface();
+	SDL_Rect sourceRect = { srcX, srcY, srcW, srcH };
+	SDL_Rect destinationRect = { sx1, sy1, scaledW, scaledH };
+	if (srcW != scaledW || srcH != scaledH)
+	{
+		const int visibleW = visibleX2 - visibleX1;
+		const int visibleH = visibleY2 - visibleY1;
+		if (!ensureScaledSurface(visibleW, visibleH))
+			return;
+		fillScaledSurface(visibleX1 - sx1, visibleY1 - sy1, visibleW, visibleH, scaledW, scaledH,
+			srcX, srcY, srcW, srcH);
+		source = m_scaledSurface;
+		sourceRect = { 0, 0, visibleW, visibleH };
+		destinationRect = { visibleX1, visibleY1, visibleW, visibleH };
+	}
+
+	surface->mySDLTempUnlockSurface();
+	SDL_SetClipRect(target, &clip);
+	SDL_UpperBlit(source, &sourceRect, target, &destinationRect);
+	SDL_SetClipRect(target, nullptr);
+	surface->mySDLTempRelockSurface();
+}
+
+// Nearest-neighbour scaling of the source rectangle to scaledW x scaledH, producing only the
+// part (offsetX, offsetY, width, height) of it; points off the image come out transparent.
+void ImageHandle::fillScaledSurface(int offsetX, int offsetY, int width, int height, int scaledW, int scaledH,
+	int srcX, int srcY, int srcW, int srcH)
+{
+	const RawImageData& image = *m_image;
+	const int rowStride = m_scaledSurface->pitch / 4;
+	uint32_t* pixels = static_cast<uint32_t*>(m_scaledSurface->pixels);
+	std::vector<int> sourceColumns(static_cast<size_t>(width));
+	for (int j = 0; j < width; j++)
+		sourceColumns[j] = scaledSource(srcX, offsetX + j, srcW, scaledW);
+	for (int i = 0; i < height; i++)
+	{
+		uint32_t* row = pixels + static_cast<size_t>(i) * rowStride;
+		const int sourceY = scaledSource(srcY, offsetY + i, srcH, scaledH);
+		if (sourceY < 0 || sourceY >= image.getHeight())
+		{
+			std::memset(row, 0, static_cast<size_t>(width) * sizeof(uint32_t));
+			continue;
+		}
+		for (int j = 0; j < width; j++)
+		{
+			const int sourceX = sourceColumns[j];
+			row[j] = (sourceX < 0 || sourceX >= image.getWidth()) ? 0u : image.getRawPixel(sourceX, sourceY);
+		}
+	}
+}
+
+void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface, int x, int y, int w, int h,
+	CoordinateMapping* mapping) const
+{
+	if (!m_image || m_image->isEmpty() || !engine)
+		return;
+	if (!mapping)
+		mapping = &defaultCroppedMapping;
+
+	const int vL = engine->toVirtualX(0);
+	const int vT = engine->toVirtualY(0);
+	const int vR = engine->toVirtualX(engine->getWindowWidth());
+	const int vB = engine->toVirtualY(engine->getWindowHeight());
+	const bool partial = !engine->isWholeScreenRedraw();
+	const int dirtyL = engine->getDirtyVirtualLeft();
+	const int dirtyT = engine->getDirtyVirtualTop();
+	const int dirtyR = engine->getDirtyVirtualRight();
+	const int dirtyB = engine->getDirtyVirtualBottom();
+
+	if (partial)
+	{
+		if (x + w < dirtyL || x > dirtyR || y + h < dirtyT || y > dirtyB)
+			return;
+	}
+	else if (x > vR || x + w < vL || y > vB || y + h < vT)
+		return;
+
+	// The offsets (j, i) of the rectangle that can show: inside the window, and inside the
+	// dirty rectangle during a partial redraw.
+	int xs = 0, xe = w, ys = 0, ye = h;
+	if (x + xs < vL) xs = vL - x;
+	if (y + ys < vT) ys = vT - y;
+	if (x + xe > vR) xe = vR - x;
+	if (y + ye > vB) ye = vB - y;
+	if (partial)
+	{
+		if (dirtyL > x + xs) xs = dirtyL - x;
+		if (dirtyT > y + ys) ys = dirtyT - y;
+		if (dirtyR < x + xe) xe = dirtyR - x;
+		if (dirtyB < y + ye) ye = dirtyB - y;
+	}
+	if (xe <= xs || ye <= ys)
+		return;
+
+	for (int i = ys; i < ye; i++)
+		for (int j = xs; j < xe; j++)
+		{
+			double mx = j;
+			double my = i;
+			if (!mapping->mapCoordinates(mx, my, *this))
+				continue;
+			if (!(std::fabs(mx) < largestSamplePoint && std::fabs(my) < largestSamplePoint))
+				continue;
+			int colour = m_image->getPixelColour(static_cast<int>(mx + 0.5), static_cast<int>(my + 0.5));
+			if (mapping->filterPixelColour(x + j, y + i, colour, surface))
+				surface->setPixel(x + j, y + i, static_cast<unsigned int>(colour));
+		}
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The value an object keeps to draw an image: a shared reference to the image data, the
+// handle's own transparency colour, and a private scratch surface for scaled drawing.
+// The per-pixel drawing ways write through the surface's point filter, so zoom, scroll
+// and dirty-rectangle clipping apply to every image pixel.
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+class BaseEngine;
+class CoordinateMapping;
+class PixelSurface;
+class RawImageData;
+
+class ImageHandle
+{
+public:
+	// "No colour": no transparency colour, or (as a mask) the picture's bottom-right pixel colour.
+	static const int noColour = -1;
+
+	ImageHandle();
+	explicit ImageHandle(std::shared_ptr<RawImageData> image);
+	// Copies share the image and take the transparency colour; the scratch surface is never shared.
+	ImageHandle(const ImageHandle& other);
+	ImageHandle& operator=(const ImageHandle& other);
+	ImageHandle(ImageHandle&& other) noexcept;
+	ImageHandle& operator=(ImageHandle&& other) noexcept;
+	~ImageHandle();
+
+	// An empty handle (nothing loaded) reports 0 x 0, colour 0, name "" and draws nothing.
+	bool isLoaded() const { return m_image != nullptr; }
+	int getWidth() const;
+	int getHeight() const;
+	std::string getURL() const;
+	int getPixelColour(int x, int y) const;
+	std::shared_ptr<RawImageData> getRawImageData() const { return m_image; }
+	const std::shared_ptr<RawImageData>& getImageData() const { return m_image; }
+
+	int getTransparencyColour() const { return m_transparencyColour; }
+	// Also changes the shared image's alpha: -1 makes it all opaque, else this colour transparent.
+	void setTransparencyColour(int colour);
+	// A handle on a new shrunk copy, not entered in the cache.
+	ImageHandle makeShrunkCopy(int factor) const;
+
+	// Clips the rectangle (virtual coordinates) to the surface; false when nothing reaches it.
+	bool clipToSurface(PixelSurface* surface, int& srcX, int& srcY, int& dstX, int& dstY, int& w, int& h) const;
+	// Pixels whose colour differs from the handle's transparency colour (all when it is -1).
+	void render(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h) const;
+	// Pixels whose colour differs from the mask; -1 means the image's bottom-right pixel colour.
+	void renderWithMask(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h, int mask = -1) const;
+	// Pixels other than the transparent colour, mixed percent : (100 - percent) with the surface.
+	void renderBlended(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h,
+		int transparent, int percent) const;
+	// The source rectangle stretched onto the destination rectangle, honouring the image's alpha.
+	void renderScaled(BaseEngine* engine, PixelSurface* surface, int dstX, int dstY, int dstW, int dstH,
+		int srcX, int srcY, int srcW, int srcH);
+	// Each destination pixel taken from where the mapping says (null: the default cropped mapping).
+	void renderThroughMapping(BaseEngine* engine, PixelSurface* surface, int x, int y, int w, int h,
+		CoordinateMapping* mapping = nullptr) const;
+
+	// The scratch surface of scaled drawing (null until a scaled draw needed one).
+	SDL_Surface* getScaledSurface() const { return m_scaledSurface; }
+
+private:
+	void freeScaledSurface();
+	bool ensureScaledSurface(int width, int height);
+	void fillScaledSurface(int offsetX, int offsetY, int width, int height, int scaledW, int scaledH,
+		int srcX, int srcY, int srcW, int srcH);
+	template <typename PixelWriter>
+	void renderEachPixel(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h,
+		int skipColour, PixelWriter write) const;
+
+	int m_transparencyColour = -1;
+	std::shared_ptr<RawImageData> m_image;
+	SDL_Surface* m_scaledSurface = nullptr;
+};

@@ -1,0 +1,24 @@
+#include "ImageObject.h"
+
+#include "BaseEngine.h"
+#include "ImageManager.h"
+
+ImageObject::ImageObject(int x, int y, BaseEngine* engine, std::string url, bool topLeft, bool visible)
+	: DisplayableObject(x, y, engine, provisionalSize, provisionalSize, topLeft),
+	  m_image(ImageManager::getInstance()->getImage(url, true, false))
+{
+	// A picture that failed to load leaves a 0 x 0 object that draws nothing.
+	m_width = m_image.getWidth();
+	m_height = m_image.getHeight();
+	m_drawOffsetX = topLeft ? 0 : -m_width / 2;
+	m_drawOffsetY = topLeft ? 0 : -m_height / 2;
+	setVisible(visible);
+}
+
+void ImageObject::draw()
+{
+	if (!isVisible())
+		return;
+	m_image.renderWithMask(m_engine->getForegroundSurface(), 0, 0, getLeftEdge(), getTopEdge(), m_width, m_height,
+		ImageHandle::noColour);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// An object that moves by a constant speed on every update and bounces off the window's
+// edges, plus two collision tests for rectangles and points.
+
+#include "DisplayableObject.h"
+
+class MovingObject : public DisplayableObject
+{
+public:
+	MovingObject(BaseEngine* engine, int x, int y, int width, int height);
+	MovingObject(const MovingObject&) = default;
+
+	void update(int time) override;
+	void draw() override;
+
+	double getSpeedX() const { return m_speedX; }
+	double getSpeedY() const { return m_speedY; }
+	void setSpeed(double speedX, double speedY) { m_speedX = speedX; m_speedY = speedY; }
+	double getPositionX() const { return m_positionX; }
+	double getPositionY() const { return m_positionY; }
+	// Sets the exact position and the integer one derived from it.
+	void setExactPosition(double x, double y);
+
+protected:
+	// Rounds the exact position to the integer position (adding 0.5, truncating toward zero).
+	void syncIntegerPosition();
+
+	double m_speedX = 1.5;
+	double m_speedY = 2.5;
+	double m_positionX;
+	double m_positionY;
+};
+
+// Inclusive bounds: rectangles that only share an edge or a corner overlap.
+bool rectanglesOverlap(int left1, int right1, int top1, int bottom1, int left2, int right2, int top2, int bottom2);
+// Strictly closer than r (a distance of exactly r is not within).
+bool pointsWithinDistance(int x1, int y1, int x2, int y2, int r);

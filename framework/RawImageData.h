@@ -1,0 +1,66 @@
+#pragma once
+// One image held in memory as 32-bit ARGB pixels (alpha 0xFF drawn, 0 transparent):
+// loaded from a file (cropped and turned by quarter turns) or made as a shrunk or
+// resampled copy of another image. Shared between the image cache and image handles.
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class RawImageData
+{
+public:
+	// An empty image that remembers the name it will be loaded from.
+	explicit RawImageData(std::string url);
+	// Shrunk copy: every factor x factor block of the source gives its top-left pixel.
+	RawImageData(const RawImageData& source, int factor);
+	// Copy resampled to width x height by nearest neighbour (top-left of each source cell).
+	RawImageData(int width, int height, const RawImageData& source);
+	~RawImageData();
+	RawImageData(const RawImageData&) = delete;
+	RawImageData& operator=(const RawImageData&) = delete;
+
+	// Loads the file into this image; rotation is 0 to 3 quarter turns clockwise and the
+	// margins are pixel counts cut off the turned image. False leaves the image empty.
+	bool loadImage(const std::string& fileName, int rotation, int top, int bottom, int left, int right);
+	void freeSurface();
+
+	int getWidth() const { return m_width; }
+	int getHeight() const { return m_height; }
+	const std::string& getURL() const { return m_url; }
+	SDL_Surface* getSurface() const { return m_surface; }
+	// A 32-bit surface in the framework's ARGB layout (rows exactly width values apart).
+	static SDL_Surface* createArgbSurface(int width, int height);
+	// value modulo size, never negative.
+	static int wrapCoordinate(int value, int size);
+
+	bool isEmpty() const { return m_pixels == nullptr || m_width <= 0 || m_height <= 0; }
+
+	// Colour (24 bits) at (x, y), the coordinates wrapping around the image; 0 for an empty image.
+	int getPixelColour(int x, int y) const;
+	// The stored 32-bit value at (x, y), alpha included; the caller keeps (x, y) inside the image.
+	uint32_t getRawPixel(int x, int y) const { return m_pixels[static_cast<size_t>(y) * m_width + x]; }
+	const uint32_t* getPixels() const { return m_pixels; }
+
+	void makeOpaque();
+	// Pixels of this colour (low 24 bits) become transparent, every other pixel opaque.
+	void setTransparencyColour(int colour);
+
+private:
+	void clear();
+	void allocateOwnedPixels(int width, int height);
+
+	int m_width = 0;
+	int m_height = 0;
+	uint32_t* m_pixels = nullptr;
+	std::string m_url;
+	SDL_Surface* m_surface = nullptr;
+	std::unique_ptr<uint32_t[]> m_ownedPixels;
+};
+
+// Source column and row, in the unturned picture of width sw / height sh, of pixel (j, i)
+// of the image produced with rotation r and the left and top margins.
+int rotatedSourceX(int sw, int j, int i, int r, int left, int top);
+int rotatedSourceY(int sh, int j, int i, int r, int left, int top);
