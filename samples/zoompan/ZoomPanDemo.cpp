@@ -1,0 +1,118 @@
+#include "zoompan/ZoomPanDemo.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "DragableImageObject.h"
+#include "DragableObject.h"
+#include "dragable/SimpleFlashingDragableImageObject.h"
+
+namespace
+{
+	const unsigned int tableColour = 0x000000;
+	const bool centred = false;
+	const int scrollStep = 10;
+	const unsigned int cyan = 0x00FFFF;
+	const unsigned int red = 0xFF0000;
+	const unsigned int magenta = 0xFF00FF;
+	const unsigned int green = 0x00FF00;
+	const int textBufferSize = 64;
+}
+
+// Neutral start: factors 1 to 1 and no offset; the chain ends in the engine's clipping.
+ZoomPanDemo::ZoomPanDemo() : m_scaling(0, 0, getEngineFilter()), m_translation(0, 0, &m_scaling)
+{
+}
+
+int ZoomPanDemo::setUpContent()
+{
+	getBackgroundSurface()->setFilter(&m_translation);
+	getForegroundSurface()->setFilter(&m_translation);
+	return BaseEngine::setUpContent();
+}
+
+void ZoomPanDemo::drawBackground()
+{
+	fillBackground(tableColour);
+}
+
+int ZoomPanDemo::createObjects()
+{
+	markObjectsChanged();
+	removeAllObjects(true);
+	resetObjectSlots(3);
+	setObjectAt(0, new DragableObject(100, 300, this, 60, 80, centred, true));
+	setObjectAt(1, new DragableImageObject(200, 200, this, "demo2a.png", centred, true));
+	setObjectAt(2, new SimpleFlashingDragableImageObject(400, 200, this, "demo2a.png", "demo2b.png", centred, true));
+	return 0;
+}
+
+void ZoomPanDemo::drawTextUnderObjects()
+{
+	char text[textBufferSize];
+	std::snprintf(text, sizeof(text), "Changing random %6d", rand());
+	drawForegroundString(50, 10, text, cyan);
+	drawForegroundString(450, 10, "Underneath the objects", red);
+}
+
+void ZoomPanDemo::drawTextOverObjects()
+{
+	char text[textBufferSize];
+	std::snprintf(text, sizeof(text), "Time %6d", rand());
+	drawForegroundString(150, 40, text, magenta);
+	drawForegroundString(450, 40, "On top of the objects", green);
+}
+
+// The scroll offset stays as it is, so the window centre moves to another virtual point.
+void ZoomPanDemo::onMouseDown(int button, int x, int y)
+{
+	(void)x;
+	(void)y;
+	if (button == SDL_BUTTON_MIDDLE)
+		m_scaling.zoomOut();
+	else if (button == SDL_BUTTON_RIGHT)
+		m_scaling.zoomIn();
+	requestFullRedraw();
+}
+
+void ZoomPanDemo::onMouseWheel(int x, int y, unsigned int which, unsigned int timestamp)
+{
+	(void)x;
+	(void)which;
+	(void)timestamp;
+	if (y < 0)
+		m_scaling.zoomOut();
+	else if (y > 0)
+		m_scaling.zoomIn();
+	requestFullRedraw();
+}
+
+void ZoomPanDemo::onKeyDown(int key)
+{
+	switch (key)
+	{
+	case SDLK_ESCAPE:
+		setExitCode(0);
+		return;
+	case SDLK_LEFT:
+		m_translation.changeOffset(scrollStep, 0);
+		break;
+	case SDLK_RIGHT:
+		m_translation.changeOffset(-scrollStep, 0);
+		break;
+	case SDLK_UP:
+		m_translation.changeOffset(0, scrollStep);
+		break;
+	case SDLK_DOWN:
+		m_translation.changeOffset(0, -scrollStep);
+		break;
+	case SDLK_SPACE:
+		m_translation.setOffset(0, 0);
+		break;
+	default:
+		return;
+	}
+	requestFullRedraw();
+}

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "EngineHarness.h"
+#include "ImageHandle.h"
+#include "ImageManager.h"
+#include "MappableImageObject.h"
+#include "SampleSnapshot.h"
+#include "mapping/MappingDemo.h"
+
+namespace
+{
+class MappingDemoTest : public ::testing::Test
+{
+protected:
+	// The clock starts at 0 so that the first frames show game time 0.
+	void SetUp() override
+	{
+		srand(29);
+		ASSERT_EQ(0, harness.initialise());
+		picture = ImageManager::loadImage("demo.png");
+		ASSERT_TRUE(picture.isLoaded());
+	}
+	void TearDown() override { engine.deinitialise(); }
+
+	// Share of the picture's pixels (other than its ground colour) that the copy centred at (cx, cy) shows unchanged.
+	double unturnedShare(int cx, int cy)
+	{
+		const int left = cx - picture.getWidth() / 2;
+		const int top = cy - picture.getHeight() / 2;
+		const int ground = picture.getPixelColour(0, 0);
+		int opaque = 0;
+		int same = 0;
+		for (int x = 0; x < picture.getWidth(); x++)
+			for (int y = 0; y < picture.getHeight(); y++)
+			{
+				const int colour = picture.getPixelColour(x, y);
+				if (colour == ground)
+					continue;
+				opaque++;
+				same += harness.foregroundPixel(left + x, top + y) == static_cast<unsigned int>(colour & 0xFFFFFF);
+			}
+		return opaque == 0 ? 0.0 : static_cast<double>(same) / opaque;
+	}
+	std::vector<unsigned int> copyPixels()
+	{
+		std::vector<unsigned int> pixels;
+		for (int x = 150; x < 550; x += 3)
+			for (int y = 150; y < 550; y += 3)
+				pixels.push_back(harness.foregroundPixel(x, y));
+		return pixels;
+	}
+
+	MappingDemo engine;
+	EngineHarness harness{engine, 0};
+	ImageHandle picture;
+};
+}
+
+TEST_F(MappingDemoTest, AtGameTimeZeroTheEnginesCopiesAreUnturned)
+{
+	harness.step(0);
+	ASSERT_EQ(0, engine.getGameTime());
+	EXPECT_GT(unturnedShare(250, 250), 0.95);
+	EXPECT_GT(unturnedShare(450, 450), 0.95) << "the rotation starts at angle 0 too";
+	saveSampleSnapshot(harness, "mapping-start");
+}
+
+TEST_F(MappingDemoTest, CopiesTurnAsGameTimePasses)
+{
+	harness.step(0);
+	const std::vector<unsigned int> start = copyPixels();
+	harness.runFor(1500);
+	EXPECT_LT(unturnedShare(250, 250), 0.5);
+	EXPECT_NE(start, copyPixels());
+	EXPECT_NEAR(-1.5, engine.getRotateMapping().getRotation(), 0.011);
+	EXPECT_NEAR(150.0, engine.getSecondMapping().getPhase(), 1.0);
+	EXPECT_NEAR(75.0, engine.getThirdMapping().getTime(), 0.5);
+	saveSampleSnapshot(harness, "mapping-turned");
+}
+
+TEST_F(MappingDemoTest, OwnMappingTurnsAboutTheCentreWithoutDividingByZero)
+{
+	const int w = picture.getWidth();
+	const int h = picture.getHeight();
+	double x = w / 2;
+	double y = 10;
+	ASSERT_TRUE(engine.mapCoordinates(x, y, picture));
+	EXPECT_TRUE(std::isfinite(x) && std::isfinite(y));
+	EXPECT_NEAR(w / 2, x, 0.01);
+	EXPECT_NEAR(10, y, 0.01);
+	x = -1;
+	y = 5;
+	EXPECT_FALSE(engine.mapCoordinates(x, y, picture));
+	x = w - 0.5;
+	y = 5;
+	EXPECT_FALSE(engine.mapCoordinates(x, y, picture));
+	(void)h;
+}
+
+TEST_F(MappingDemoTest, PausedCopiesStopTurning)
+{
+	harness.runFor(500);
+	engine.pause();
+	harness.step();
+	const std::vector<unsigned int> held = copyPixels();
+	harness.runFor(800);
+	EXPECT_EQ(held, copyPixels());
+}
+
+TEST_F(MappingDemoTest, EscapeEndsTheMainLoop)
+{
+	harness.step();
+	harness.tapKey(SDLK_ESCAPE);
+	EXPECT_EQ(0, engine.getExitCode());
+}
