@@ -1,0 +1,619 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+#include "EngineHarness.h"
+#include "ImageManager.h"
+#include "jigsaw/JigsawDemo.h"
+#include "jigsaw/JigsawPiece.h"
+#include "jigsaw/JigsawShapeMask.h"
+#include "jigsaw/JigsawStateFile.h"
+#include "jigsaw/JigsawStateLine.h"
+
+namespace
+{
+const int columns = 9;
+const int rows = 6;
+const int pieceCount = columns * rows;
+const int cell = JigsawPiece::cellSize;
+
+std::string privateStatePath()
+{
+	const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+	return "/tmp/jigsaw-test-" + std::to_string(getpid()) + "-" + info->name() + ".txt";
+}
+
+std::string readFile(const std::string& path)
+{
+	std::ifstream in(path, std::ios::binary);
+	std::stringstream content;
+	content << in.rdbuf();
+	return content.str();
+}
+
+void writeFile(const std::string& path, const std::string& content)
+{
+	std::ofstream out(path, std::ios::binary | std::ios::trunc);
+	out << content;
+}
+
+// What a piece shows and where, for comparing layouts.
+struct PieceState
+{
+	int x, y, rotation, sourceX, sourceY;
+	bool operator==(const PieceState& o) const
+	{
+		return x == o.x && y == o.y && rotation == o.rotation && sourceX == o.sourceX && sourceY == o.sourceY;
+	}
+};
+
+class JigsawDemoTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		std::srand(7);
+		std::remove(statePath.c_str());
+		ASSERT_EQ(0, harness.initialise());
+		harness.step();
+	}
+	void TearDown() override
+	{
+		std::remove(statePath.c_str());
+		std::remove((statePath + ".tmp").c_str());
+	}
+
+	std::vector<JigsawPiece*> pieces()
+	{
+		std::vector<JigsawPiece*> found;
+		for (int i = 0; i < engine.getObjectCount(); ++i)
+			if (JigsawPiece* piece = dynamic_cast<JigsawPiece*>(engine.getObjectAt(i)))
+				found.push_back(piece);
+		return found;
+	}
+	JigsawPiece* pieceWithSource(int sourceX, int sourceY)
+	{
+		for (JigsawPiece* piece : pieces())
+			if (piece->getSourceX() == sourceX && piece->getSourceY() == sourceY)
+				return piece;
+		return nullptr;
+	}
+	std::vector<PieceState> layout()
+	{
+		std::vector<PieceState> states;
+		for (JigsawPiece* piece : pieces())
+			states.push_back({piece->getX(), piece->getY(), piece->getRotation(), piece->getSourceX(), piece->getSourceY()});
+		return states;
+	}
+
+	// A window point on the piece that no overlay button and no piece drawn above it covers.
+	bool freePointOn(JigsawPiece* piece, int& x, int& y)
+	{
+		const std::vector<JigsawPiece*> all = pieces();
+		size_t index = 0;
+		while (all[index] != piece)
+			++index;
+		for (int dy = 5; dy < JigsawPiece::pieceSize; dy += 10)
+			for (int dx = 5; dx < JigsawPiece::pieceSize; dx += 10)
+			{
+				const int vx = piece->getX() + dx;
+				const int vy = piece->getY() + dy;
+				const int sx = engine.toScreenX(vx);
+				const int sy = engine.toScreenY(vy);
+				if (onButton(sx, sy) || sx < 0 || sy < 0 || sx >= 1000 || sy >= 700)
+					continue;
+				bool covered = false;
+				for (size_t above = index + 1; above < all.size(); ++above)
+					covered = covered || all[above]->containsPoint(vx, vy);
+				if (!covered)
+				{
+					x = sx;
+					y = sy;
+					return true;
+				}
+			}
+		return false;
+	}
+	static bool onButton(int x, int y)
+	{
+		const bool corner = (x < 55 || x > 945) && (y < 55 || y > 645);
+		const bool centre = x > 470 && x < 530 && y > 320 && y < 380;
+		return corner || centre;
+	}
+	// Drags the piece so that, before snapping, it would lie at (toX, toY).
+	void dragPieceTo(JigsawPiece* piece, int toX, int toY)
+	{
+		int x = 0, y = 0;
+		ASSERT_TRUE(freePointOn(piece, x, y));
+		harness.drag(x, y, x + toX - piece->getX(), y + toY - piece->getY());
+	}
+	void pressCentreButton() { harness.click(500, 350); }
+	void snapshot(const char* name)
+	{
+		if (std::getenv("TOLVANE_SNAPSHOTS") == nullptr)
+			return;
+		mkdir("/tmp/samples-look", 0755);
+		harness.saveForegroundPng(std::string("/tmp/samples-look/") + name + ".png");
+	}
+
+	std::string statePath = privateStatePath();
+	JigsawDemo engine{statePath};
+	EngineHarness harness{engine};
+};
+} // namespace
+
+TEST_F(JigsawDemoTest, FreshStartLaysEverySourceOnceOnThePitchGridUnjoined)
+{
+	ASSERT_EQ(pieceCount + 1, engine.getObjectCount());
+	const std::vector<JigsawPiece*> all = pieces();
+	ASSERT_EQ(static_cast<size_t>(pieceCount), all.size());
+	std::set<std::pair<int, int>> sources;
+	std::set<std::pair<int, int>> places;
+	for (JigsawPiece* piece : all)
+	{
+		EXPECT_EQ(0, piece->getX() % 75);
+		EXPECT_EQ(0, piece->getY() % 75);
+		EXPECT_EQ(0, piece->getRotation());
+		EXPECT_TRUE(piece->getLeft() == nullptr && piece->getRight() == nullptr && piece->getAbove() == nullptr &&
+			piece->getBelow() == nullptr);
+		sources.insert({piece->getSourceX(), piece->getSourceY()});
+		places.insert({piece->getX(), piece->getY()});
+	}
+	EXPECT_EQ(static_cast<size_t>(pieceCount), sources.size());
+	EXPECT_EQ(static_cast<size_t>(pieceCount), places.size());
+	// The table and the overlay: dark grey, the zoom buttons' white dots.
+	EXPECT_EQ(0x404040u, harness.foregroundPixel(950, 500));
+	EXPECT_EQ(0xFFFFFFu, harness.foregroundPixel(25, 675));
+	EXPECT_EQ(0xFFFFFFu, harness.foregroundPixel(975, 675));
+	EXPECT_EQ(0xFFFF00u, harness.foregroundPixel(475, 325));
+	snapshot("jigsaw-fresh");
+}
+
+TEST_F(JigsawDemoTest, PiecesShowTheirPartOfThePictureThroughTheirOutline)
+{
+	const ImageHandle image = ImageManager::loadImage(JigsawDemo::imageUrl);
+	JigsawPiece* middle = pieceWithSource(4 * cell, 2 * cell);
+	ASSERT_NE(nullptr, middle);
+	EXPECT_EQ(&engine.getMask(JigsawDemo::maskMiddle), middle->getShapeMask());
+	EXPECT_EQ(&engine.getMask(JigsawDemo::maskTopLeft), pieceWithSource(0, 0)->getShapeMask());
+	EXPECT_EQ(&engine.getMask(JigsawDemo::maskBottomRight), pieceWithSource(8 * cell, 5 * cell)->getShapeMask());
+	EXPECT_EQ(&engine.getMask(JigsawDemo::maskTop), pieceWithSource(3 * cell, 0)->getShapeMask());
+	// Inside the cell: the picture's pixel. In the left gap and beyond the tabs: the table.
+	const int x = 750;
+	const int y = 450;
+	middle->setPosition(x, y);
+	engine.requestFullRedraw();
+	harness.step();
+	EXPECT_EQ(static_cast<unsigned int>(image.getPixelColour(4 * cell + 40, 2 * cell + 40)), harness.foregroundPixel(x + 40, y + 40));
+	EXPECT_EQ(0x404040u, harness.foregroundPixel(x + 25, y + 3));
+	EXPECT_EQ(0x404040u, harness.foregroundPixel(x + 3, y + 25));
+	EXPECT_EQ(0x404040u, harness.foregroundPixel(x + 65, y + 65));
+	EXPECT_EQ(static_cast<unsigned int>(image.getPixelColour(4 * cell + 55, 2 * cell + 25)), harness.foregroundPixel(x + 55, y + 25));
+}
+
+TEST_F(JigsawDemoTest, QuarterTurnsMapTheSquareClockwise)
+{
+	JigsawPiece* piece = pieceWithSource(cell, cell);
+	piece->setShapeMask(nullptr);
+	const ImageHandle image = ImageManager::loadImage(JigsawDemo::imageUrl);
+	double x = 69, y = 0;
+	ASSERT_TRUE(piece->mapCoordinates(x, y, image));
+	EXPECT_EQ(std::make_pair(50.0 + 69, 50.0 + 0), std::make_pair(x, y));
+	int px = 0, py = 0;
+	ASSERT_TRUE(freePointOn(piece, px, py));
+	harness.click(px, py, SDL_BUTTON_RIGHT);
+	EXPECT_EQ(1, piece->getRotation());
+	x = 69;
+	y = 0;
+	ASSERT_TRUE(piece->mapCoordinates(x, y, image));
+	// The picture's top-left corner now shows at the top-right.
+	EXPECT_EQ(std::make_pair(50.0 + 0, 50.0 + 1), std::make_pair(x, y));
+	for (int turn = 0; turn < 3; ++turn)
+		harness.click(px, py, SDL_BUTTON_RIGHT);
+	EXPECT_EQ(0, piece->getRotation());
+}
+
+TEST_F(JigsawDemoTest, RightClickTurnsWithoutBringingToFrontInAnyMode)
+{
+	JigsawPiece* piece = pieceWithSource(2 * cell, cell);
+	int px = 0, py = 0;
+	ASSERT_TRUE(freePointOn(piece, px, py));
+	harness.click(20, 20);  // click mode 2: left clicks turn anticlockwise
+	EXPECT_EQ(JigsawDemo::clickModeTurnAnticlockwise, engine.getClickMode());
+	const DisplayableObject* last = engine.getObjectAt(engine.getObjectCount() - 1);
+	harness.click(px, py, SDL_BUTTON_MIDDLE);
+	EXPECT_EQ(1, piece->getRotation());
+	EXPECT_EQ(last, engine.getObjectAt(engine.getObjectCount() - 1));
+	harness.click(px, py);
+	EXPECT_EQ(0, piece->getRotation());
+	harness.click(px, py);
+	EXPECT_EQ(3, piece->getRotation());
+	EXPECT_EQ(piece, engine.getObjectAt(engine.getObjectCount() - 1));
+}
+
+TEST_F(JigsawDemoTest, CornerButtonsCycleTheClickModeAndKeepWindowPlaces)
+{
+	harness.click(20, 20);
+	EXPECT_EQ(2, engine.getClickMode());
+	EXPECT_EQ(0xFFFF00u, harness.foregroundPixel(25, 25));
+	harness.click(20, 20);
+	EXPECT_EQ(0, engine.getClickMode());
+	harness.click(50, 20);  // the border itself is outside the button
+	EXPECT_EQ(0, engine.getClickMode());
+	harness.click(20, 20);
+	harness.click(980, 20);
+	EXPECT_EQ(1, engine.getClickMode());
+	harness.tapKey(SDLK_RIGHT);
+	harness.pushMouseWheel(0, 1);
+	harness.step();
+	harness.click(980, 20);
+	EXPECT_EQ(0, engine.getClickMode());
+	JigsawPiece* piece = pieceWithSource(0, cell);
+	harness.click(980, 20);
+	int px = 0, py = 0;
+	ASSERT_TRUE(freePointOn(piece, px, py));
+	harness.click(px, py);
+	EXPECT_EQ(1, piece->getRotation());
+	pressCentreButton();
+	EXPECT_EQ(0, engine.getClickMode());
+}
+
+TEST_F(JigsawDemoTest, DroppedPiecesSnapToTheQuarterCellGrid)
+{
+	JigsawPiece* piece = pieceWithSource(0, 0);
+	dragPieceTo(piece, 711, 512);
+	EXPECT_EQ(700, piece->getX());
+	EXPECT_EQ(525, piece->getY());
+	dragPieceTo(piece, 736, 487);
+	EXPECT_EQ(725, piece->getX());
+	EXPECT_EQ(500, piece->getY());
+	// Far left, past the window's edge: pan the table first so the spot can be reached.
+	for (int i = 0; i < 10; ++i)
+		harness.tapKey(SDLK_LEFT);
+	dragPieceTo(piece, -13, 200);
+	EXPECT_EQ(0, piece->getX());
+	dragPieceTo(piece, -14, 200);
+	EXPECT_EQ(-25, piece->getX());
+}
+
+TEST_F(JigsawDemoTest, PiecesDroppedInPlaceJoinAndThenMoveAsOneGroup)
+{
+	JigsawPiece* a = pieceWithSource(0, 0);
+	JigsawPiece* b = pieceWithSource(cell, 0);
+	JigsawPiece* c = pieceWithSource(0, cell);
+	JigsawPiece* d = pieceWithSource(cell, cell);
+	dragPieceTo(a, 700, 400);
+	OutputCapture capture;
+	capture.start();
+	dragPieceTo(b, 752, 397);  // snaps to (750, 400)
+	dragPieceTo(c, 700, 450);
+	dragPieceTo(d, 750, 450);
+	const std::string output = capture.stop();
+	EXPECT_NE(std::string::npos, output.find("checkJoinLeft success\n"));
+	EXPECT_NE(std::string::npos, output.find("checkJoinBottom success\n"));
+	EXPECT_EQ(a, b->getLeft());
+	EXPECT_EQ(b, a->getRight());
+	EXPECT_EQ(a, c->getAbove());
+	EXPECT_EQ(c, d->getLeft());
+	EXPECT_EQ(b, d->getAbove());
+	snapshot("jigsaw-joined");
+
+	// The 2 x 2 block is a cycle of links; each piece still moves exactly once per step.
+	dragPieceTo(d, 650, 300);
+	EXPECT_EQ(std::make_pair(600, 250), std::make_pair(a->getX(), a->getY()));
+	EXPECT_EQ(std::make_pair(650, 250), std::make_pair(b->getX(), b->getY()));
+	EXPECT_EQ(std::make_pair(600, 300), std::make_pair(c->getX(), c->getY()));
+	EXPECT_EQ(std::make_pair(650, 300), std::make_pair(d->getX(), d->getY()));
+}
+
+TEST_F(JigsawDemoTest, NeighboursOneCellApartJoinButNotOnePixelOff)
+{
+	JigsawPiece* a = pieceWithSource(2 * cell, 3 * cell);
+	JigsawPiece* b = pieceWithSource(3 * cell, 3 * cell);
+	a->setPosition(100, 100);
+	b->setPosition(149, 100);
+	a->checkJoinRight(b);
+	EXPECT_EQ(nullptr, a->getRight());
+	b->setPosition(151, 100);
+	a->checkJoinRight(b);
+	EXPECT_EQ(nullptr, a->getRight());
+	b->setPosition(150, 100);
+	a->checkJoinRight(nullptr);
+	a->checkJoinRight(b);
+	EXPECT_EQ(b, a->getRight());
+	EXPECT_EQ(a, b->getLeft());
+}
+
+TEST_F(JigsawDemoTest, OnlyTheDroppedPieceLooksForNeighbours)
+{
+	JigsawPiece* a = pieceWithSource(0, 0);
+	JigsawPiece* b = pieceWithSource(cell, 0);
+	JigsawPiece* lone = pieceWithSource(0, cell);
+	dragPieceTo(a, 700, 400);
+	dragPieceTo(b, 750, 400);
+	ASSERT_EQ(a, b->getLeft());
+	dragPieceTo(lone, 650, 200);
+	// Drag b so that a, following it, lands right above the lone piece.
+	dragPieceTo(b, 700, 150);
+	EXPECT_EQ(std::make_pair(650, 150), std::make_pair(a->getX(), a->getY()));
+	EXPECT_EQ(nullptr, a->getBelow());
+	pressCentreButton();
+	EXPECT_EQ(lone, a->getBelow());
+}
+
+TEST_F(JigsawDemoTest, DraggingTheEmptyTablePansItKeysScrollAndSpaceResets)
+{
+	JigsawPiece* piece = pieceWithSource(0, 0);
+	const int screenX = engine.toScreenX(piece->getX());
+	harness.drag(900, 500, 860, 520);
+	EXPECT_FALSE(engine.isPanning());
+	EXPECT_EQ(-40, engine.getTranslation().getXOffset());
+	EXPECT_EQ(20, engine.getTranslation().getYOffset());
+	EXPECT_EQ(screenX - 40, engine.toScreenX(piece->getX()));
+	harness.tapKey(SDLK_LEFT);
+	harness.tapKey(SDLK_UP);
+	EXPECT_EQ(-30, engine.getTranslation().getXOffset());
+	EXPECT_EQ(30, engine.getTranslation().getYOffset());
+	harness.tapKey(SDLK_RIGHT);
+	harness.tapKey(SDLK_DOWN);
+	EXPECT_EQ(-40, engine.getTranslation().getXOffset());
+	EXPECT_EQ(20, engine.getTranslation().getYOffset());
+	harness.click(975, 675);  // zoom in
+	harness.tapKey(SDLK_SPACE);
+	EXPECT_EQ(0, engine.getTranslation().getXOffset());
+	EXPECT_EQ(0, engine.getTranslation().getYOffset());
+	EXPECT_EQ(2, engine.getScaling().getXStretch());
+	harness.tapKey(SDLK_ESCAPE);
+	EXPECT_EQ(0, engine.getExitCode());
+}
+
+TEST_F(JigsawDemoTest, ZoomKeepsTheTablePointUnderTheWindowCentre)
+{
+	const int centreX = engine.toVirtualX(500);
+	const int centreY = engine.toVirtualY(350);
+	harness.click(975, 675);
+	EXPECT_EQ(2, engine.getScaling().getXStretch());
+	EXPECT_NEAR(centreX, engine.toVirtualX(500), 1);
+	EXPECT_NEAR(centreY, engine.toVirtualY(350), 1);
+	harness.pushMouseWheel(0, 1);
+	harness.step();
+	EXPECT_EQ(3, engine.getScaling().getXStretch());
+	EXPECT_NEAR(centreX, engine.toVirtualX(500), 1);
+	snapshot("jigsaw-zoomed");
+	harness.pushMouseWheel(0, -1);
+	harness.step();
+	harness.click(25, 675);
+	harness.click(25, 675);
+	EXPECT_EQ(2, engine.getScaling().getXCompress());
+	EXPECT_NEAR(centreX, engine.toVirtualX(500), 2);
+	// The overlay stays in window places at any zoom.
+	EXPECT_EQ(0xFFFFFFu, harness.foregroundPixel(975, 675));
+}
+
+TEST_F(JigsawDemoTest, SavedStateRestoresPlacesTurnsOrderAndJoinsAfterRestart)
+{
+	JigsawPiece* a = pieceWithSource(0, 0);
+	JigsawPiece* b = pieceWithSource(cell, 0);
+	dragPieceTo(a, 700, 400);
+	dragPieceTo(b, 750, 400);
+	// In place but not joined: the restart joins it from positions and sources.
+	JigsawPiece* c = pieceWithSource(cell, cell);
+	c->setPosition(750, 450);
+	int px = 0, py = 0;
+	JigsawPiece* turned = pieceWithSource(5 * cell, 4 * cell);
+	ASSERT_TRUE(freePointOn(turned, px, py));
+	harness.click(px, py, SDL_BUTTON_RIGHT);
+	harness.click(px, py, SDL_BUTTON_RIGHT);
+	OutputCapture quiet;
+	quiet.start();
+	engine.saveState();
+	quiet.stop();
+	const std::vector<PieceState> saved = layout();
+
+	const std::string content = readFile(statePath);
+	ASSERT_EQ(static_cast<size_t>(pieceCount * 42), content.size());
+	EXPECT_EQ("\r\n", content.substr(40, 2));
+	EXPECT_EQ('x', content[5]);
+	EXPECT_EQ("00001x", content.substr(42, 6));
+
+	std::srand(99);  // a different shuffle, which the saved state overrides
+	JigsawDemo restarted(statePath);
+	EngineHarness second(restarted);
+	OutputCapture capture;
+	capture.start();
+	ASSERT_EQ(0, second.initialise());
+	const std::string output = capture.stop();
+	std::vector<PieceState> restored;
+	for (int i = 0; i < restarted.getObjectCount(); ++i)
+		if (JigsawPiece* piece = dynamic_cast<JigsawPiece*>(restarted.getObjectAt(i)))
+		{
+			restored.push_back({piece->getX(), piece->getY(), piece->getRotation(), piece->getSourceX(), piece->getSourceY()});
+			if (piece->getSourceX() == cell && piece->getSourceY() == cell)
+			{
+				EXPECT_NE(nullptr, piece->getAbove());
+			}
+			if (piece->getSourceX() == 0 && piece->getSourceY() == 0)
+			{
+				EXPECT_NE(nullptr, piece->getRight());
+			}
+		}
+	EXPECT_EQ(saved, restored);
+	EXPECT_NE(std::string::npos, output.find("success"));
+}
+
+TEST_F(JigsawDemoTest, AFailedSaveKeepsTheLastGoodState)
+{
+	engine.saveState();
+	const std::string good = readFile(statePath);
+	ASSERT_FALSE(good.empty());
+	dragPieceTo(pieceWithSource(0, 0), 700, 400);
+	// The temporary file cannot be created where a directory of that name stands.
+	ASSERT_EQ(0, mkdir((statePath + ".tmp").c_str(), 0755));
+	engine.saveState();
+	EXPECT_EQ(good, readFile(statePath));
+	rmdir((statePath + ".tmp").c_str());
+	engine.saveState();
+	EXPECT_NE(good, readFile(statePath));
+}
+
+// ---------------------------------------------------------------- damaged state files
+
+namespace
+{
+std::string validState()
+{
+	std::string text;
+	char line[64];
+	for (int i = 0; i < pieceCount; ++i)
+	{
+		std::snprintf(line, sizeof line, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", i, (i % 9) * 80 - 100, (i / 9) * 80, i % 4,
+			(i % columns) * cell, (i / columns) * cell);
+		text += line;
+	}
+	return text;
+}
+
+bool validates(const std::string& content)
+{
+	FILE* file = std::tmpfile();
+	std::fwrite(content.data(), 1, content.size(), file);
+	std::rewind(file);
+	const bool valid = JigsawStateFile::isValidState(file, columns, rows, cell);
+	std::fclose(file);
+	return valid;
+}
+
+std::string replaced(std::string text, size_t at, const std::string& with)
+{
+	return text.replace(at, with.size(), with);
+}
+} // namespace
+
+TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
+{
+	const std::string good = validState();
+	EXPECT_TRUE(validates(good));
+	JigsawStateLine line;
+	ASSERT_TRUE(JigsawStateLine::parse("00003x-000025y0000150r02c0000100r0000050\r\r\n", line));
+	EXPECT_EQ(3, line.index);
+	EXPECT_EQ(-25, line.x);
+	EXPECT_EQ(150, line.y);
+	EXPECT_EQ(2, line.rotation);
+	EXPECT_EQ(100, line.sourceX);
+	EXPECT_EQ(50, line.sourceY);
+
+	const std::vector<std::string> damaged = {
+		"",                                            // no lines
+		good.substr(0, good.size() - 42),              // a piece short
+		good.substr(0, good.size() - 10),              // cut inside the last line
+		good + good.substr(0, 42),                     // a line too many
+		replaced(good, 5, "y"),                        // a separator out of place
+		replaced(good, 6, "12345678"),                 // a number wider than its columns
+		replaced(good, 22, "07"),                      // no such turn
+		replaced(good, 25, "0000025"),                 // source between cells
+		replaced(good, 25, "-000050"),                 // source left of the picture
+		replaced(good, 25, "0000450"),                 // source beyond the last column
+		replaced(good, 33, "0000300"),                 // source beyond the last row
+		replaced(good, 42 + 25, "0000000"),            // two pieces from one cell
+		replaced(good, 42, "00007"),                   // index out of order
+		replaced(good, 8, " "),                        // a blank inside a number
+		replaced(good, 40, "x\n"),                     // characters after the fields
+		replaced(good, 14, "--"),                      // a sign without digits
+	};
+	for (size_t i = 0; i < damaged.size(); ++i)
+		EXPECT_FALSE(validates(damaged[i])) << "case " << i;
+}
+
+TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndEitherLoadWholeOrChangeNothing)
+{
+	const std::string good = validState();
+	std::mt19937 random(2024);
+	int loaded = 0;
+	int ignored = 0;
+	for (int round = 0; round < 300; ++round)
+	{
+		std::string content = good;
+		switch (round % 5)
+		{
+		case 0:  // truncated anywhere
+			content.resize(random() % content.size());
+			break;
+		case 1:  // bytes overwritten with anything
+			for (int k = 0; k < 1 + static_cast<int>(random() % 4); ++k)
+				content[random() % content.size()] = static_cast<char>(random() % 256);
+			break;
+		case 2:  // huge numbers and long lines
+			content.insert(random() % content.size(), std::string(random() % 1500, '9'));
+			break;
+		case 3:  // garbage only
+			content.assign(random() % 4000, ' ');
+			for (char& c : content)
+				c = static_cast<char>(random() % 256);
+			break;
+		default:  // a line removed or doubled, or left as it was
+			if (random() % 3 == 0)
+				content.erase((random() % pieceCount) * 42, 42);
+			else if (random() % 2 == 0)
+				content += content.substr((random() % pieceCount) * 42, 42);
+			break;
+		}
+		writeFile(statePath, content);
+		engine.createObjects();
+		const std::vector<PieceState> now = layout();
+		ASSERT_EQ(static_cast<size_t>(pieceCount), now.size());
+		bool fresh = true;
+		for (const PieceState& piece : now)
+			fresh = fresh && piece.x % 75 == 0 && piece.y % 75 == 0 && piece.x >= 0 && piece.y >= 0 && piece.rotation == 0;
+		// A file that passes the check is placed line by line, exactly as written.
+		const bool whole = validates(content);
+		if (whole)
+		{
+			std::istringstream lines(content);
+			std::string text;
+			for (size_t i = 0; std::getline(lines, text); ++i)
+			{
+				JigsawStateLine line;
+				ASSERT_TRUE(JigsawStateLine::parse((text + "\n").c_str(), line));
+				const PieceState expected{line.x, line.y, line.rotation, line.sourceX, line.sourceY};
+				EXPECT_TRUE(now[i] == expected) << "round " << round << " piece " << i;
+			}
+		}
+		else
+		{
+			EXPECT_TRUE(fresh) << "round " << round;
+		}
+		(whole ? loaded : ignored)++;
+	}
+	EXPECT_GT(loaded, 0);
+	EXPECT_GT(ignored, 0);
+}
+
+TEST(JigsawShapeMaskTest, OutlinesInterlockWithTheirNeighbours)
+{
+	const JigsawShapeMask middle = JigsawShapeMask::makePieceOutline(70, 50, true, true, true, true);
+	const JigsawShapeMask corner = JigsawShapeMask::makePieceOutline(70, 50, false, false, true, true);
+	const JigsawShapeMask leftGapOnly = JigsawShapeMask::makePieceOutline(70, 50, true, false, true, true);
+	const JigsawShapeMask topGapOnly = JigsawShapeMask::makePieceOutline(70, 50, false, true, true, true);
+	EXPECT_FALSE(middle.isInside(-1, 10));
+	EXPECT_FALSE(middle.isInside(70, 10));
+	EXPECT_TRUE(corner.isInside(0, 25));
+	// Every pixel where two neighbours overlap belongs to exactly one of them.
+	for (int y = 0; y < 50; ++y)
+		for (int x = 0; x < 20; ++x)
+		{
+			EXPECT_NE(corner.isInside(50 + x, y), leftGapOnly.isInside(x, y)) << x << "," << y;
+			EXPECT_NE(corner.isInside(y, 50 + x), topGapOnly.isInside(y, x)) << y << "," << x;
+		}
+	EXPECT_FALSE(middle.isInside(60, 60));
+}
