@@ -49,13 +49,19 @@ bool TileManager::isValidTilePosition(int column, int row) const
 	return column >= 0 && column < m_mapWidth && row >= 0 && row < m_mapHeight;
 }
 
+// Positions off the map read as 0 and are not written, so a caller's slip (a tile range
+// reaching past the map, a neighbour of an edge tile) cannot touch memory outside it.
 int TileManager::getMapValue(int column, int row) const
 {
+	if (!isValidTilePosition(column, row))
+		return 0;
 	return m_mapValues[static_cast<size_t>(column) + static_cast<size_t>(row) * m_mapWidth];
 }
 
 void TileManager::setMapValue(int column, int row, int value)
 {
+	if (!isValidTilePosition(column, row))
+		return;
 	m_mapValues[static_cast<size_t>(column) + static_cast<size_t>(row) * m_mapWidth] = value;
 }
 

@@ -21,7 +21,7 @@ public:
 	void setMapSize(int width, int height);
 	int getMapWidth() const { return m_mapWidth; }
 	int getMapHeight() const { return m_mapHeight; }
-	// The caller keeps 0 <= column < map width and 0 <= row < map height.
+	// A position off the map reads as 0; writing there does nothing.
 	int getMapValue(int column, int row) const;
 	void setMapValue(int column, int row, int value);
 	bool isValidTilePosition(int column, int row) const;

@@ -76,6 +76,26 @@ TEST_F(TileManagerTest, ValuesAreStoredAndResetByResizing)
 	EXPECT_FALSE(empty.isScreenPointOnMap(0, 0));
 }
 
+TEST_F(TileManagerTest, PositionsOffTheMapReadZeroAndAreNeverWritten)
+{
+	TileManager tiles(10, 10, 3, 2);
+	tiles.setMapValue(2, 1, 5);
+	tiles.setMapValue(3, 1, 9); // one column past the end: would land on the next row's start
+	tiles.setMapValue(-1, 0, 9);
+	tiles.setMapValue(0, 2, 9);
+	EXPECT_EQ(0, tiles.getMapValue(0, 0));
+	EXPECT_EQ(5, tiles.getMapValue(2, 1));
+	EXPECT_EQ(0, tiles.getMapValue(3, 1));
+	EXPECT_EQ(0, tiles.getMapValue(0, -1));
+
+	// A range that reaches past the map draws the missing tiles as value 0.
+	tiles.setTopLeftOnScreen(0, 0);
+	tiles.drawTileRange(&engine, surface, 2, 1, 3, 3);
+	EXPECT_EQ(0x808080u, backgroundPixel(5, 5));   // tile (2, 1) holds 5: 2 + 1 + 5 = 8
+	EXPECT_EQ(0x404040u, backgroundPixel(15, 5));  // tile (3, 1), off the map: 3 + 1 + 0
+	EXPECT_EQ(0x707070u, backgroundPixel(25, 25)); // tile (4, 3), off the map: 4 + 3 + 0
+}
+
 TEST_F(TileManagerTest, DefaultTilesAreGreyLevels)
 {
 	TileManager tiles(10, 10, 3, 3);
