@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include "BaseEngine.h"
+#include "common/ArrowKeySteering.h"
+#include "common/EdgeBounce.h"
 
 namespace
 {
@@ -42,45 +44,13 @@ void BouncingBall2::update(int time)
 // Each held key acts once per update; SPACE, tested last, stops the ball.
 void BouncingBall2::steerByHeldKeys()
 {
-	if (m_engine->isKeyPressed(SDLK_UP))
-		m_speedY -= steeringStep;
-	if (m_engine->isKeyPressed(SDLK_DOWN))
-		m_speedY += steeringStep;
-	if (m_engine->isKeyPressed(SDLK_LEFT))
-		m_speedX -= steeringStep;
-	if (m_engine->isKeyPressed(SDLK_RIGHT))
-		m_speedX += steeringStep;
+	ArrowKeySteering::changeSpeedByHeldArrows(m_engine, m_speedX, m_speedY, steeringStep);
 	if (m_engine->isKeyPressed(SDLK_SPACE))
 		m_speedX = m_speedY = 0.0;
 }
 
-// Put back exactly on an edge, with a speed that points outwards mirrored.
 void BouncingBall2::bounceOffEdges()
 {
-	const int windowWidth = m_engine->getWindowWidth();
-	const int windowHeight = m_engine->getWindowHeight();
-	if (m_exactX + m_drawOffsetX < 0)
-	{
-		m_exactX = -m_drawOffsetX;
-		if (m_speedX < 0)
-			m_speedX = -m_speedX;
-	}
-	if (m_drawOffsetX + m_exactX + m_width > windowWidth - 1)
-	{
-		m_exactX = windowWidth - 1 - m_drawOffsetX - m_width;
-		if (m_speedX > 0)
-			m_speedX = -m_speedX;
-	}
-	if (m_exactY + m_drawOffsetY < 0)
-	{
-		m_exactY = -m_drawOffsetY;
-		if (m_speedY < 0)
-			m_speedY = -m_speedY;
-	}
-	if (m_drawOffsetY + m_exactY + m_height > windowHeight - 1)
-	{
-		m_exactY = windowHeight - 1 - m_drawOffsetY - m_height;
-		if (m_speedY > 0)
-			m_speedY = -m_speedY;
-	}
+	EdgeBounce::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
+	EdgeBounce::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }

@@ -1,8 +1,8 @@
 #include "bouncing/BouncingObject.h"
 
-#include <SDL.h>
-
 #include "BaseEngine.h"
+#include "common/ArrowKeySteering.h"
+#include "common/EdgeBounce.h"
 
 namespace
 {
@@ -37,45 +37,13 @@ void BouncingObject::update(int time)
 
 void BouncingObject::steerByHeldArrows()
 {
-	if (m_engine->isKeyPressed(SDLK_UP))
-		m_speedY -= steeringStep;
-	if (m_engine->isKeyPressed(SDLK_DOWN))
-		m_speedY += steeringStep;
-	if (m_engine->isKeyPressed(SDLK_LEFT))
-		m_speedX -= steeringStep;
-	if (m_engine->isKeyPressed(SDLK_RIGHT))
-		m_speedX += steeringStep;
+	ArrowKeySteering::changeSpeedByHeldArrows(m_engine, m_speedX, m_speedY, steeringStep);
 }
 
-// Only a speed pointing out of the window is reversed.
 void BouncingObject::bounceOffEdges()
 {
-	const int windowWidth = m_engine->getWindowWidth();
-	const int windowHeight = m_engine->getWindowHeight();
-	if (m_drawOffsetX + m_exactX < 0)
-	{
-		m_exactX = -m_drawOffsetX;
-		if (m_speedX < 0)
-			m_speedX = -m_speedX;
-	}
-	if (m_drawOffsetX + m_exactX + m_width > windowWidth - 1)
-	{
-		m_exactX = windowWidth - 1 - m_drawOffsetX - m_width;
-		if (m_speedX > 0)
-			m_speedX = -m_speedX;
-	}
-	if (m_drawOffsetY + m_exactY < 0)
-	{
-		m_exactY = -m_drawOffsetY;
-		if (m_speedY < 0)
-			m_speedY = -m_speedY;
-	}
-	if (m_drawOffsetY + m_exactY + m_height > windowHeight - 1)
-	{
-		m_exactY = windowHeight - 1 - m_drawOffsetY - m_height;
-		if (m_speedY > 0)
-			m_speedY = -m_speedY;
-	}
+	EdgeBounce::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
+	EdgeBounce::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }
 
 void BouncingObject::draw()

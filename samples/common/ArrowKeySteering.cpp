@@ -5,19 +5,28 @@
 #include "BaseEngine.h"
 #include "DisplayableObject.h"
 
+namespace
+{
+	// Positions step in whole pixels, speeds in fractions of one: the key rule is the same.
+	template <typename Value>
+	void stepByHeldArrows(const BaseEngine* engine, Value& x, Value& y, Value step)
+	{
+		if (engine->isKeyPressed(SDLK_UP))
+			y -= step;
+		if (engine->isKeyPressed(SDLK_DOWN))
+			y += step;
+		if (engine->isKeyPressed(SDLK_LEFT))
+			x -= step;
+		if (engine->isKeyPressed(SDLK_RIGHT))
+			x += step;
+	}
+}
+
 void ArrowKeySteering::moveByHeldArrows(DisplayableObject& object, int step)
 {
-	const BaseEngine* engine = object.getEngine();
 	int x = object.getX();
 	int y = object.getY();
-	if (engine->isKeyPressed(SDLK_UP))
-		y -= step;
-	if (engine->isKeyPressed(SDLK_DOWN))
-		y += step;
-	if (engine->isKeyPressed(SDLK_LEFT))
-		x -= step;
-	if (engine->isKeyPressed(SDLK_RIGHT))
-		x += step;
+	stepByHeldArrows(object.getEngine(), x, y, step);
 	object.setPosition(x, y);
 }
 
@@ -37,4 +46,9 @@ void ArrowKeySteering::clampInsideWindow(DisplayableObject& object)
 	if (y >= maxY)
 		y = maxY;
 	object.setPosition(x, y);
+}
+
+void ArrowKeySteering::changeSpeedByHeldArrows(const BaseEngine* engine, double& speedX, double& speedY, double step)
+{
+	stepByHeldArrows(engine, speedX, speedY, step);
 }

@@ -1,6 +1,7 @@
 #include "simple/MovingObjectRectangle.h"
 
 #include "BaseEngine.h"
+#include "common/EdgeBounce.h"
 
 namespace
 {
@@ -45,36 +46,12 @@ void MovingObjectRectangle::advanceShapeCounter()
 void MovingObjectRectangle::keepInsideEdges()
 {
 	const int windowWidth = m_engine->getWindowWidth();
-	const int windowHeight = m_engine->getWindowHeight();
-	if (m_drawOffsetX + m_positionX < 0)
-	{
-		if (m_mode == wrapMode)
-			m_positionX = windowWidth; // the right-edge rule below puts it at the right edge
-		else
-		{
-			m_positionX = -m_drawOffsetX;
-			if (m_speedX < 0)
-				m_speedX = -m_speedX;
-		}
-	}
-	if (m_drawOffsetX + m_positionX + m_width > windowWidth - 1)
-	{
-		m_positionX = windowWidth - 1 - m_drawOffsetX - m_width;
-		if (m_speedX > 0)
-			m_speedX = -m_speedX;
-	}
-	if (m_drawOffsetY + m_positionY < 0)
-	{
-		m_positionY = -m_drawOffsetY;
-		if (m_speedY < 0)
-			m_speedY = -m_speedY;
-	}
-	if (m_drawOffsetY + m_positionY + m_height > windowHeight - 1)
-	{
-		m_positionY = windowHeight - 1 - m_drawOffsetY - m_height;
-		if (m_speedY > 0)
-			m_speedY = -m_speedY;
-	}
+	// Wrapping replaces the left-edge bounce: from past the right edge, the right-edge rule puts
+	// the shape back at the right edge with its speed unchanged (its draw offsets are 0).
+	if (m_mode == wrapMode && m_drawOffsetX + m_positionX < 0)
+		m_positionX = windowWidth;
+	EdgeBounce::bounceAxis(m_positionX, m_speedX, m_drawOffsetX, m_width, windowWidth);
+	EdgeBounce::bounceAxis(m_positionY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }
 
 // Tested with the previous tick's integer position; the speed is kept.

@@ -1,15 +1,11 @@
 #pragma once
-// The simple tile demo's green rectangle, moved by the arrow keys. It is constructed as
-// centred, but its drawing and moving read the position as the top-left corner.
+// The simple tile demo's green rectangle: constructed as centred, though its drawing and
+// moving read the position as the top-left corner.
 
-#include "DisplayableObject.h"
+#include "tiles/TileDemoRectangle.h"
 
-class MyObjectA : public DisplayableObject
+class MyObjectA : public TileDemoRectangle
 {
 public:
-	explicit MyObjectA(BaseEngine* engine);
-	~MyObjectA() override {}
-
-	void update(int time) override;
-	void draw() override;
+	explicit MyObjectA(BaseEngine* engine) : TileDemoRectangle(engine, false) {}
 };

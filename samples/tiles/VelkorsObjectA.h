@@ -1,14 +1,10 @@
 #pragma once
-// The tile demo's green rectangle, placed by its top-left corner and moved by the arrow keys.
+// The tile demo's green rectangle, placed by its top-left corner.
 
-#include "DisplayableObject.h"
+#include "tiles/TileDemoRectangle.h"
 
-class VelkorsObjectA : public DisplayableObject
+class VelkorsObjectA : public TileDemoRectangle
 {
 public:
-	explicit VelkorsObjectA(BaseEngine* engine);
-	~VelkorsObjectA() override {}
-
-	void update(int time) override;
-	void draw() override;
+	explicit VelkorsObjectA(BaseEngine* engine) : TileDemoRectangle(engine, true) {}
 };

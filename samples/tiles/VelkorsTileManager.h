@@ -1,12 +1,8 @@
 #pragma once
-// A 15 by 15 map of 20-pixel tiles, each drawn as a filled oval in the colour its value gives.
+// The tile demo's map of value-coloured ovals.
 
-#include "TileManager.h"
+#include "tiles/TileValueOvalMap.h"
 
-class VelkorsTileManager : public TileManager
+class VelkorsTileManager : public TileValueOvalMap
 {
-public:
-	VelkorsTileManager();
-
-	void drawTile(BaseEngine* engine, PixelSurface* surface, int column, int row, int screenX, int screenY) override;
 };

@@ -3,38 +3,26 @@
 #include <cstdlib>
 
 #include "EngineHarness.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "flashing/FlashingDemo.h"
 #include "flashing/StarfieldDemo.h"
 
 namespace
 {
-class FlashingDemoTest : public ::testing::Test
+class FlashingDemoTest : public SampleEngineTest<FlashingDemo>
 {
 protected:
-	void SetUp() override
-	{
-		srand(3);
-		ASSERT_EQ(0, harness.initialise());
-	}
-	void TearDown() override { engine.deinitialise(); }
+	FlashingDemoTest() : SampleEngineTest<FlashingDemo>(3, false) {}
 
 	// Pixels of the ground colour in a patch of the window (dots are about 6 in 100).
 	int groundPixels(unsigned int colour) { return harness.countForegroundPixels(400, 300, 100, 100, colour); }
-
-	FlashingDemo engine;
-	EngineHarness harness{engine};
 };
 
-class StarfieldDemoTest : public ::testing::Test
+class StarfieldDemoTest : public SampleEngineTest<StarfieldDemo>
 {
 protected:
-	void SetUp() override
-	{
-		srand(5);
-		ASSERT_EQ(0, harness.initialise());
-	}
-	void TearDown() override { engine.deinitialise(); }
+	StarfieldDemoTest() : SampleEngineTest<StarfieldDemo>(5, false) {}
 
 	// True when window row y shows background row (y + offset) mod height, pixel for pixel.
 	bool rowShows(int y, int offset)
@@ -45,9 +33,6 @@ protected:
 				return false;
 		return true;
 	}
-
-	StarfieldDemo engine;
-	EngineHarness harness{engine};
 };
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "EngineHarness.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "balls/BouncingBall.h"
 #include "balls/BouncingBall1.h"
@@ -13,16 +14,10 @@
 
 namespace
 {
-class BouncingBallDemoTest : public ::testing::Test
+class BouncingBallDemoTest : public SampleEngineTest<BouncingBallDemo>
 {
 protected:
-	void SetUp() override
-	{
-		srand(31);
-		ASSERT_EQ(0, harness.initialise());
-		harness.step();
-	}
-	void TearDown() override { engine.deinitialise(); }
+	BouncingBallDemoTest() : SampleEngineTest<BouncingBallDemo>(31, true) {}
 
 	int mapTotal()
 	{
@@ -32,9 +27,6 @@ protected:
 				total += engine.getTileManager().getMapValue(column, row);
 		return total;
 	}
-
-	BouncingBallDemo engine;
-	EngineHarness harness{engine};
 };
 }
 

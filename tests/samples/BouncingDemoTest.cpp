@@ -7,6 +7,8 @@
 #include "EngineHarness.h"
 #include "ImageHandle.h"
 #include "ImageManager.h"
+#include "PictureOnScreen.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "bouncing/BouncingImageDemo.h"
 #include "bouncing/BouncingImageObject.h"
@@ -19,21 +21,13 @@ const unsigned int boxYellow = 0xFFFF00;
 const unsigned int pausedRed = 0xFF0000;
 
 template <typename Engine>
-class BouncingDemoTest : public ::testing::Test
+class BouncingDemoTest : public SampleEngineTest<Engine>
 {
 protected:
-	void SetUp() override
-	{
-		srand(13);
-		ASSERT_EQ(0, harness.initialise());
-	}
-	void TearDown() override { engine.deinitialise(); }
+	BouncingDemoTest() : SampleEngineTest<Engine>(13, false) {}
 
-	BouncingObject* box() { return static_cast<BouncingObject*>(engine.getObjectAt(0)); }
-	int pausedNoticePixels() { return harness.countForegroundPixels(150, 300, 300, 40, pausedRed); }
-
-	Engine engine;
-	EngineHarness harness{engine};
+	BouncingObject* box() { return static_cast<BouncingObject*>(this->engine.getObjectAt(0)); }
+	int pausedNoticePixels() { return this->harness.countForegroundPixels(150, 300, 300, 40, pausedRed); }
 };
 
 using BouncingEngines = ::testing::Types<BouncingObjectDemo, BouncingImageDemo>;
@@ -155,20 +149,9 @@ TEST_F(BouncingImageDemoTest, TheBoxShowsThePictureShrunkFourTimes)
 	const ImageHandle full = ImageManager::loadImage("demo.png");
 	EXPECT_EQ(full.getWidth() / 4, image.getWidth());
 	const int transparent = image.getPixelColour(image.getWidth() - 1, image.getHeight() - 1);
-	int matching = 0;
-	int opaque = 0;
-	for (int x = 0; x < image.getWidth(); x++)
-		for (int y = 0; y < image.getHeight(); y++)
-		{
-			const int colour = image.getPixelColour(x, y);
-			if (colour == transparent)
-				continue;
-			opaque++;
-			matching += harness.foregroundPixel(box()->getLeftEdge() + x, box()->getTopEdge() + y)
-				== static_cast<unsigned int>(colour & 0xFFFFFF);
-		}
-	EXPECT_GT(opaque, 0);
-	EXPECT_GT(matching, opaque * 9 / 10);
+	const PictureOnScreen shown(harness, image, box()->getLeftEdge(), box()->getTopEdge(), transparent);
+	EXPECT_GT(shown.comparedPixels(), 0);
+	EXPECT_GT(shown.matchingPixels(), shown.comparedPixels() * 9 / 10);
 	saveSampleSnapshot(harness, "bouncing-image");
 }
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "EngineHarness.h"
+#include "ObjectsOfType.h"
+#include "SampleSnapshot.h"
 #include "cards/CardContainer.h"
 #include "cards/CardDemo.h"
 #include "cards/CardOrTile.h"
@@ -41,14 +41,7 @@ protected:
 	TokenTray* tray(int index) { return m_trays[index]; }
 	CardOrTile* tile() { return m_tile; }
 	template <typename T>
-	std::vector<T*> onTable()
-	{
-		std::vector<T*> found;
-		for (int i = 0; i < engine.getObjectCount(); ++i)
-			if (T* object = dynamic_cast<T*>(engine.getObjectAt(i)))
-				found.push_back(object);
-		return found;
-	}
+	std::vector<T*> onTable() { return objectsOfType<T>(engine); }
 	std::vector<CardOrTile*> cardsOnTable()
 	{
 		std::vector<CardOrTile*> cards;
@@ -107,13 +100,6 @@ protected:
 		EXPECT_EQ(packSize, cards);
 		EXPECT_EQ(tokens, tokenCount);
 	}
-	void snapshot(const char* name)
-	{
-		if (std::getenv("TOLVANE_SNAPSHOTS") == nullptr)
-			return;
-		mkdir("/tmp/samples-look", 0755);
-		harness.saveForegroundPng(std::string("/tmp/samples-look/") + name + ".png");
-	}
 
 	CardDemo engine;
 	EngineHarness harness{engine};
@@ -147,7 +133,7 @@ TEST_F(CardDemoTest, TableStartsWithFourFullBoxesTwoTraysAndTheTile)
 	EXPECT_EQ(tableGreen, harness.foregroundPixel(802, 2));
 	EXPECT_NE(tableGreen, harness.foregroundPixel(800 + 40, 44 + 100));
 	expectEveryCardAndTokenInOneList(0);
-	snapshot("cards-start");
+	saveSampleSnapshot(harness, "cards-start");
 }
 
 TEST_F(CardDemoTest, PressingTheBandDealsTheTopCardCentredOnTheBox)
@@ -170,7 +156,7 @@ TEST_F(CardDemoTest, PressingTheBandDealsTheTopCardCentredOnTheBox)
 	// The king of hearts: a card face, drawn at half size over the box.
 	EXPECT_NE(tableGreen, harness.foregroundPixel(top->getCentreX(), top->getCentreY()));
 	expectEveryCardAndTokenInOneList(0);
-	snapshot("cards-dealt");
+	saveSampleSnapshot(harness, "cards-dealt");
 }
 
 TEST_F(CardDemoTest, DealingFromAnEmptyPileChangesNothing)
@@ -260,7 +246,7 @@ TEST_F(CardDemoTest, FHeldFlipsACardAndTheRightButtonTogglesItsSize)
 	EXPECT_EQ(CardOrTile::LoadedSide::sideB, card->getLoadedSide());
 	EXPECT_EQ(148, card->getImage().getWidth());
 	EXPECT_EQ(0x1E3F8Cu, harness.foregroundPixel(x - 20, y - 30));
-	snapshot("cards-flipped");
+	saveSampleSnapshot(harness, "cards-flipped");
 
 	harness.click(x + 20, y + 40, SDL_BUTTON_RIGHT);
 	EXPECT_EQ(1, card->getScale());
@@ -350,7 +336,7 @@ TEST_F(CardDemoTest, TrayCellsMakeTokensThatDragIntoBoxesAndOut)
 	harness.click(token->getX() + 12, token->getY() + 12);
 	releaseKey(SDLK_o);
 	EXPECT_EQ(-1, token->getNumber());
-	snapshot("cards-tokens");
+	saveSampleSnapshot(harness, "cards-tokens");
 }
 
 TEST_F(CardDemoTest, TokensRideOnCardsAndTheClearCellEmptiesOnlyItsTray)
@@ -414,7 +400,7 @@ TEST_F(CardDemoTest, ArrowsPanSpaceResetsAndTheWheelZoomsAboutTheCentre)
 	EXPECT_EQ(2, engine.getScaling().getXCompress());
 	EXPECT_NEAR(centreX, engine.toVirtualX(500), 2);
 	EXPECT_NEAR(centreY, engine.toVirtualY(350), 2);
-	snapshot("cards-zoomed-out");
+	saveSampleSnapshot(harness, "cards-zoomed-out");
 	harness.tapKey(SDLK_SPACE);
 	EXPECT_EQ(0, engine.getTranslation().getXOffset());
 	EXPECT_EQ(2, engine.getScaling().getXCompress());

@@ -7,6 +7,7 @@
 #include "DisplayableObject.h"
 #include "DragableImageObject.h"
 #include "EngineHarness.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "dragable/DragableDemo.h"
 
@@ -14,19 +15,10 @@ namespace
 {
 const unsigned int defaultObjectColour = 0xFF00FF;
 
-class DragableDemoTest : public ::testing::Test
+class DragableDemoTest : public SampleEngineTest<DragableDemo>
 {
 protected:
-	void SetUp() override
-	{
-		srand(17);
-		ASSERT_EQ(0, harness.initialise());
-		harness.step();
-	}
-	void TearDown() override { engine.deinitialise(); }
-
-	DragableDemo engine;
-	EngineHarness harness{engine};
+	DragableDemoTest() : SampleEngineTest<DragableDemo>(17, true) {}
 };
 }
 

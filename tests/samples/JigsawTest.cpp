@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "EngineHarness.h"
+#include "ObjectsOfType.h"
+#include "SampleSnapshot.h"
 #include "ImageManager.h"
 #include "jigsaw/JigsawDemo.h"
 #include "jigsaw/JigsawPiece.h"
@@ -74,14 +76,7 @@ protected:
 		std::remove((statePath + ".tmp").c_str());
 	}
 
-	std::vector<JigsawPiece*> pieces()
-	{
-		std::vector<JigsawPiece*> found;
-		for (int i = 0; i < engine.getObjectCount(); ++i)
-			if (JigsawPiece* piece = dynamic_cast<JigsawPiece*>(engine.getObjectAt(i)))
-				found.push_back(piece);
-		return found;
-	}
+	std::vector<JigsawPiece*> pieces() { return objectsOfType<JigsawPiece>(engine); }
 	JigsawPiece* pieceWithSource(int sourceX, int sourceY)
 	{
 		for (JigsawPiece* piece : pieces())
@@ -139,13 +134,6 @@ protected:
 		harness.drag(x, y, x + toX - piece->getX(), y + toY - piece->getY());
 	}
 	void pressCentreButton() { harness.click(500, 350); }
-	void snapshot(const char* name)
-	{
-		if (std::getenv("TOLVANE_SNAPSHOTS") == nullptr)
-			return;
-		mkdir("/tmp/samples-look", 0755);
-		harness.saveForegroundPng(std::string("/tmp/samples-look/") + name + ".png");
-	}
 
 	std::string statePath = privateStatePath();
 	JigsawDemo engine{statePath};
@@ -177,7 +165,7 @@ TEST_F(JigsawDemoTest, FreshStartLaysEverySourceOnceOnThePitchGridUnjoined)
 	EXPECT_EQ(0xFFFFFFu, harness.foregroundPixel(25, 675));
 	EXPECT_EQ(0xFFFFFFu, harness.foregroundPixel(975, 675));
 	EXPECT_EQ(0xFFFF00u, harness.foregroundPixel(475, 325));
-	snapshot("jigsaw-fresh");
+	saveSampleSnapshot(harness, "jigsaw-fresh");
 }
 
 TEST_F(JigsawDemoTest, PiecesShowTheirPartOfThePictureThroughTheirOutline)
@@ -307,7 +295,7 @@ TEST_F(JigsawDemoTest, PiecesDroppedInPlaceJoinAndThenMoveAsOneGroup)
 	EXPECT_EQ(a, c->getAbove());
 	EXPECT_EQ(c, d->getLeft());
 	EXPECT_EQ(b, d->getAbove());
-	snapshot("jigsaw-joined");
+	saveSampleSnapshot(harness, "jigsaw-joined");
 
 	// The 2 x 2 block is a cycle of links; each piece still moves exactly once per step.
 	dragPieceTo(d, 650, 300);
@@ -390,7 +378,7 @@ TEST_F(JigsawDemoTest, ZoomKeepsTheTablePointUnderTheWindowCentre)
 	harness.step();
 	EXPECT_EQ(3, engine.getScaling().getXStretch());
 	EXPECT_NEAR(centreX, engine.toVirtualX(500), 1);
-	snapshot("jigsaw-zoomed");
+	saveSampleSnapshot(harness, "jigsaw-zoomed");
 	harness.pushMouseWheel(0, -1);
 	harness.step();
 	harness.click(25, 675);

@@ -10,23 +10,26 @@
 #include "ImageHandle.h"
 #include "ImageManager.h"
 #include "MappableImageObject.h"
+#include "PictureOnScreen.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "mapping/MappingDemo.h"
 
 namespace
 {
-class MappingDemoTest : public ::testing::Test
+class MappingDemoTest : public SampleEngineTest<MappingDemo>
 {
 protected:
 	// The clock starts at 0 so that the first frames show game time 0.
+	MappingDemoTest() : SampleEngineTest<MappingDemo>(29, false, 0) {}
 	void SetUp() override
 	{
-		srand(29);
-		ASSERT_EQ(0, harness.initialise());
+		SampleEngineTest::SetUp();
+		if (HasFatalFailure())
+			return;
 		picture = ImageManager::loadImage("demo.png");
 		ASSERT_TRUE(picture.isLoaded());
 	}
-	void TearDown() override { engine.deinitialise(); }
 
 	// Share of the picture's pixels (other than its ground colour) that the copy centred at (cx, cy) shows unchanged.
 	double unturnedShare(int cx, int cy)
@@ -34,18 +37,7 @@ protected:
 		const int left = cx - picture.getWidth() / 2;
 		const int top = cy - picture.getHeight() / 2;
 		const int ground = picture.getPixelColour(0, 0);
-		int opaque = 0;
-		int same = 0;
-		for (int x = 0; x < picture.getWidth(); x++)
-			for (int y = 0; y < picture.getHeight(); y++)
-			{
-				const int colour = picture.getPixelColour(x, y);
-				if (colour == ground)
-					continue;
-				opaque++;
-				same += harness.foregroundPixel(left + x, top + y) == static_cast<unsigned int>(colour & 0xFFFFFF);
-			}
-		return opaque == 0 ? 0.0 : static_cast<double>(same) / opaque;
+		return PictureOnScreen(harness, picture, left, top, ground).matchingShare();
 	}
 	std::vector<unsigned int> copyPixels()
 	{
@@ -56,8 +48,6 @@ protected:
 		return pixels;
 	}
 
-	MappingDemo engine;
-	EngineHarness harness{engine, 0};
 	ImageHandle picture;
 };
 }

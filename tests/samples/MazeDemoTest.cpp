@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "EngineHarness.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "maze/MazeDemoMain.h"
 #include "maze/MazeDemoObject.h"
@@ -18,19 +19,18 @@ const unsigned int waitingYellow = 0xFFFF00;
 const unsigned int wallRed = 0xFF0000;
 const unsigned int walkerCyan = 0x00FFFF;
 
-class MazeDemoTest : public ::testing::Test
+class MazeDemoTest : public SampleEngineTest<MazeDemoMain>
 {
 protected:
-	void SetUp() override
+	MazeDemoTest() : SampleEngineTest<MazeDemoMain>(23, true) {}
+	// The maze prints its map while it sets up.
+	int initialiseEngine() override
 	{
-		srand(23);
 		printed.start();
 		const int result = harness.initialise();
 		startOutput = printed.stop();
-		ASSERT_EQ(0, result);
-		harness.step();
+		return result;
 	}
-	void TearDown() override { engine.deinitialise(); }
 
 	MazeDemoObject* walker(int index) { return static_cast<MazeDemoObject*>(engine.getObjectAt(index)); }
 	std::vector<int> walkerPositions()
@@ -46,8 +46,6 @@ protected:
 
 	OutputCapture printed;
 	std::string startOutput;
-	MazeDemoMain engine;
-	EngineHarness harness{engine};
 };
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "EngineHarness.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "simple/MovingImageObject.h"
 #include "simple/MovingObjectRectangle.h"
@@ -14,21 +15,13 @@ namespace
 {
 const unsigned int textColour = 0xFF00FF;
 
-class QelvarEngineTest : public ::testing::Test
+class QelvarEngineTest : public SampleEngineTest<QelvarEngine>
 {
 protected:
-	void SetUp() override
-	{
-		srand(7);
-		ASSERT_EQ(0, harness.initialise());
-	}
-	void TearDown() override { engine.deinitialise(); }
+	QelvarEngineTest() : SampleEngineTest<QelvarEngine>(7, false) {}
 
 	DisplayableObject* imageObject() { return engine.getObjectAt(0); }
 	MovingObjectRectangle* shape(int index) { return static_cast<MovingObjectRectangle*>(engine.getObjectAt(index)); }
-
-	QelvarEngine engine;
-	EngineHarness harness{engine};
 };
 }
 

@@ -9,6 +9,7 @@
 
 #include "DisplayableObject.h"
 #include "EngineHarness.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "common/TileValueSum.h"
 #include "tiles/SimpleTileDemo.h"
@@ -23,30 +24,21 @@ const unsigned int rectangleGreen = 0x00FF00;
 
 // Both tile click demos behave alike; one fixture runs the same sessions on either.
 template <typename Engine>
-class TileClickDemoTest : public ::testing::Test
+class TileClickDemoTest : public SampleEngineTest<Engine>
 {
 protected:
-	void SetUp() override
-	{
-		srand(11);
-		ASSERT_EQ(0, harness.initialise());
-		harness.step();
-	}
-	void TearDown() override { engine.deinitialise(); }
+	TileClickDemoTest() : SampleEngineTest<Engine>(11, true) {}
 
 	std::vector<int> tileValues()
 	{
 		std::vector<int> values;
 		for (int column = 0; column < mapCells; column++)
 			for (int row = 0; row < mapCells; row++)
-				values.push_back(engine.getTileManager().getMapValue(column, row));
+				values.push_back(this->engine.getTileManager().getMapValue(column, row));
 		return values;
 	}
 	// Centre pixel of a tile on the background.
-	unsigned int tileCentre(int column, int row) { return harness.backgroundPixel(60 + column * 20, 60 + row * 20); }
-
-	Engine engine;
-	EngineHarness harness{engine};
+	unsigned int tileCentre(int column, int row) { return this->harness.backgroundPixel(60 + column * 20, 60 + row * 20); }
 };
 
 using TileClickEngines = ::testing::Types<VelkorsDemoA, SimpleTileDemo>;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "EngineHarness.h"
+#include "SampleEngineTest.h"
 #include "SampleSnapshot.h"
 #include "dragable/SimpleFlashingDragableImageObject.h"
 #include "zoompan/ZoomPanDemo.h"
@@ -13,16 +14,10 @@ namespace
 {
 const unsigned int defaultObjectColour = 0xFF00FF;
 
-class ZoomPanDemoTest : public ::testing::Test
+class ZoomPanDemoTest : public SampleEngineTest<ZoomPanDemo>
 {
 protected:
-	void SetUp() override
-	{
-		srand(19);
-		ASSERT_EQ(0, harness.initialise());
-		harness.step();
-	}
-	void TearDown() override { engine.deinitialise(); }
+	ZoomPanDemoTest() : SampleEngineTest<ZoomPanDemo>(19, true) {}
 
 	DisplayableObject* box() { return engine.getObjectAt(0); }
 	SimpleFlashingDragableImageObject* flasher()
@@ -35,9 +30,6 @@ protected:
 		return scaling.getXStretch() == 1 && scaling.getYStretch() == 1 && scaling.getXCompress() == 1
 			&& scaling.getYCompress() == 1;
 	}
-
-	ZoomPanDemo engine;
-	EngineHarness harness{engine};
 };
 }
 

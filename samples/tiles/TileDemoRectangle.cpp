@@ -1,4 +1,4 @@
-#include "tiles/VelkorsObjectA.h"
+#include "tiles/TileDemoRectangle.h"
 
 #include "BaseEngine.h"
 #include "common/ArrowKeySteering.h"
@@ -13,12 +13,13 @@ namespace
 	const unsigned int colour = 0x00FF00;
 }
 
-VelkorsObjectA::VelkorsObjectA(BaseEngine* engine) : DisplayableObject(startX, startY, engine, width, height, true)
+TileDemoRectangle::TileDemoRectangle(BaseEngine* engine, bool topLeft)
+	: DisplayableObject(startX, startY, engine, width, height, topLeft)
 {
 }
 
 // Runs while paused too: the rectangle never looks at the pause.
-void VelkorsObjectA::update(int time)
+void TileDemoRectangle::update(int time)
 {
 	(void)time;
 	ArrowKeySteering::moveByHeldArrows(*this, stepPerUpdate);
@@ -26,7 +27,7 @@ void VelkorsObjectA::update(int time)
 	requestFullRedraw();
 }
 
-void VelkorsObjectA::draw()
+void TileDemoRectangle::draw()
 {
 	m_engine->drawForegroundRectangle(m_x, m_y, m_x + m_width - 1, m_y + m_height - 1, colour);
 }

@@ -1,4 +1,4 @@
-#include "tiles/MyTileManager.h"
+#include "tiles/TileValueOvalMap.h"
 
 #include "PixelSurface.h"
 #include "tiles/TileValueColour.h"
@@ -9,11 +9,11 @@ namespace
 	const int mapSize = 15;
 }
 
-MyTileManager::MyTileManager() : TileManager(tileSize, tileSize, mapSize, mapSize)
+TileValueOvalMap::TileValueOvalMap() : TileManager(tileSize, tileSize, mapSize, mapSize)
 {
 }
 
-void MyTileManager::drawTile(BaseEngine* engine, PixelSurface* surface, int column, int row, int screenX, int screenY)
+void TileValueOvalMap::drawTile(BaseEngine* engine, PixelSurface* surface, int column, int row, int screenX, int screenY)
 {
 	(void)engine;
 	surface->drawOval(screenX, screenY, screenX + m_tileWidth - 1, screenY + m_tileHeight - 1,
