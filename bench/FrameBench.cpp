@@ -7,7 +7,6 @@
 #include <SDL.h>
 
 #include <cstdlib>
-#include <memory>
 
 #include "BaseEngine.h"
 #include "DisplayableObject.h"
@@ -44,20 +43,29 @@ public:
 	}
 };
 
+BenchEngine* benchEngine = nullptr;
+
+// Registered after initialise, so it runs before the engine's own exit handlers shut SDL down.
+void destroyBenchEngine()
+{
+	delete benchEngine;
+	benchEngine = nullptr;
+}
+
 // One engine for the whole run: SDL keeps one video subsystem per process.
 BenchEngine& sharedEngine()
 {
-	static std::unique_ptr<BenchEngine> engine;
-	if (!engine)
+	if (benchEngine == nullptr)
 	{
 		setenv("SDL_VIDEODRIVER", "dummy", 0);
 		setenv("SDL_AUDIODRIVER", "dummy", 0);
 		BaseEngine::setFirstPressRuleArmed(false);
-		engine = std::make_unique<BenchEngine>();
-		if (engine->initialise("bench", windowWidth, windowHeight, "Cornerstone Regular.ttf", 24) != 0)
+		benchEngine = new BenchEngine();
+		if (benchEngine->initialise("bench", windowWidth, windowHeight, "Cornerstone Regular.ttf", 24) != 0)
 			std::abort();
+		std::atexit(destroyBenchEngine);
 	}
-	return *engine;
+	return *benchEngine;
 }
 
 void BM_FullFrameWithObjects(benchmark::State& state)
