@@ -1,0 +1,216 @@
+#include "SavedGame.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "Diagnostics.h"
+#include "TV4Engine.h"
+
+namespace
+{
+	const int firstLevel = 1;
+	const int lastLevel = 3;
+	const int firstShip = 0;
+	const int lastShip = 2;
+	// Longer lines are cut here and their rest skipped: no field of the file is longer.
+	const size_t maxLineLength = 256;
+	const char* const temporarySuffix = ".tmp";
+
+	// One line without its line end (LF or CR LF); false at the end of the file.
+	bool readLine(std::FILE* file, std::string& line)
+	{
+		line.clear();
+		int c = std::fgetc(file);
+		if (c == EOF)
+			return false;
+		while (c != EOF && c != '\n')
+		{
+			if (line.size() < maxLineLength)
+				line.push_back(static_cast<char>(c));
+			c = std::fgetc(file);
+		}
+		if (!line.empty() && line.back() == '\r')
+			line.pop_back();
+		return true;
+	}
+
+	bool isBlank(char c)
+	{
+		return c == ' ' || c == '\t' || c == '\r';
+	}
+
+	// A whole decimal int in the text (blanks around it allowed), within [low, high].
+	bool parseInt(const std::string& text, int low, int high, int& value)
+	{
+		size_t begin = 0;
+		size_t end = text.size();
+		while (begin < end && isBlank(text[begin]))
+			++begin;
+		while (end > begin && isBlank(text[end - 1]))
+			--end;
+		const std::string number = text.substr(begin, end - begin);
+		if (number.empty())
+			return false;
+		char* stop = nullptr;
+		errno = 0;
+		const long parsed = std::strtol(number.c_str(), &stop, 10);
+		if (errno == ERANGE || stop != number.c_str() + number.size())
+			return false;
+		if (parsed < low || parsed > high)
+			return false;
+		value = static_cast<int>(parsed);
+		return true;
+	}
+
+	// The comma-separated values of a line, empty ones skipped.
+	std::vector<std::string> splitAtCommas(const std::string& line)
+	{
+		std::vector<std::string> values;
+		std::string current;
+		for (char c : line + ",")
+		{
+			if (c != ',')
+			{
+				current.push_back(c);
+				continue;
+			}
+			if (current.find_first_not_of(" \t\r") != std::string::npos)
+				values.push_back(current);
+			current.clear();
+		}
+		return values;
+	}
+}
+
+const char* const SavedGame::defaultFileName = "TV4StarhollowSaveGame.txt";
+
+// Every field of the file, each with whether its line was there.
+struct SavedGame::Contents
+{
+	bool hasLevel = false;
+	int level = 0;
+	bool hasName = false;
+	std::string name;
+	bool hasShip = false;
+	int ship = 0;
+	bool hasLives = false;
+	int lives = 0;
+	bool hasScore = false;
+	int score = 0;
+	bool hasShipX = false;
+	int shipX = 0;
+	bool hasShipY = false;
+	int shipY = 0;
+};
+
+SavedGame::SavedGame(std::string fileName)
+	: m_fileName(std::move(fileName))
+{
+}
+
+bool SavedGame::write(const TV4Engine& engine) const
+{
+	const std::string temporaryName = m_fileName + temporarySuffix;
+	std::FILE* file = std::fopen(temporaryName.c_str(), "w");
+	if (file == nullptr)
+	{
+		diagnosticPrintf("Unable to save the game: cannot create %s\n", temporaryName.c_str());
+		return false;
+	}
+	bool written = std::fprintf(file, "%d\n", engine.getLevel()) >= 0
+		&& std::fprintf(file, "%s\n", engine.getPlayerName()) >= 0
+		&& std::fprintf(file, "%d\n", engine.getShipIndex()) >= 0
+		&& std::fprintf(file, "%d\n", engine.getLives()) >= 0
+		&& std::fprintf(file, "%d\n", engine.getScore()) >= 0
+		&& std::fprintf(file, "%d,%d,\n", engine.getShipX(), engine.getShipY()) >= 0;
+	written = std::fclose(file) == 0 && written;
+	if (written && std::rename(temporaryName.c_str(), m_fileName.c_str()) == 0)
+		return true;
+	std::remove(temporaryName.c_str());
+	diagnosticPrintf("Unable to save the game to %s\n", m_fileName.c_str());
+	return false;
+}
+
+int SavedGame::read(TV4Engine& engine) const
+{
+	std::FILE* file = std::fopen(m_fileName.c_str(), "r");
+	if (file == nullptr)
+		return noSavedGame;
+	Contents contents;
+	const bool valid = parse(file, contents);
+	std::fclose(file);
+	if (!valid || !contents.hasLevel || contents.level < firstLevel || contents.level > lastLevel)
+		return nothingLoaded;
+	apply(contents, engine);
+	return contents.level;
+}
+
+// False when a line that is there does not hold what it must.
+bool SavedGame::parse(std::FILE* file, Contents& contents) const
+{
+	std::string line;
+	if (!readLine(file, line))
+		return true;
+	contents.hasLevel = true;
+	if (!parseInt(line, INT_MIN, INT_MAX, contents.level))
+		return false;
+
+	if (!readLine(file, line))
+		return true;
+	contents.hasName = true;
+	contents.name = line.substr(0, TV4Engine::playerNameLength);
+
+	struct NumberLine
+	{
+		bool* present;
+		int* value;
+		int low;
+		int high;
+	};
+	const NumberLine numberLines[] = {
+		{ &contents.hasShip, &contents.ship, firstShip, lastShip },
+		{ &contents.hasLives, &contents.lives, INT_MIN, INT_MAX },
+		{ &contents.hasScore, &contents.score, INT_MIN, INT_MAX },
+	};
+	for (const NumberLine& numberLine : numberLines)
+	{
+		if (!readLine(file, line))
+			return true;
+		*numberLine.present = true;
+		if (!parseInt(line, numberLine.low, numberLine.high, *numberLine.value))
+			return false;
+	}
+
+	if (!readLine(file, line))
+		return true;
+	const std::vector<std::string> position = splitAtCommas(line);
+	if (position.size() > 0)
+	{
+		contents.hasShipX = true;
+		if (!parseInt(position[0], INT_MIN, INT_MAX, contents.shipX))
+			return false;
+	}
+	if (position.size() > 1)
+	{
+		contents.hasShipY = true;
+		if (!parseInt(position[1], INT_MIN, INT_MAX, contents.shipY))
+			return false;
+	}
+	return true;
+}
+
+void SavedGame::apply(const Contents& contents, TV4Engine& engine)
+{
+	if (contents.hasName)
+		engine.setPlayerName(contents.name.c_str());
+	if (contents.hasShip)
+		engine.setShipIndex(contents.ship);
+	if (contents.hasLives)
+		engine.setLives(contents.lives);
+	if (contents.hasScore)
+		engine.setScore(contents.score);
+	engine.setShipPosition(contents.hasShipX ? contents.shipX : engine.getShipX(),
+		contents.hasShipY ? contents.shipY : engine.getShipY());
+}

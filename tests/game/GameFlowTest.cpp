@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "Alien.h"
+#include "DisplayableObject.h"
+#include "GameSession.h"
+#include "MainMenuTitle.h"
+#include "PixelSurface.h"
+#include "SpaceShip.h"
+#include "StateEnd.h"
+#include "StateEnterDetails.h"
+#include "StateLevel.h"
+#include "StateLevel1.h"
+#include "StateLevel2.h"
+#include "StateLevel3.h"
+#include "StatePause.h"
+#include "StateStart.h"
+
+namespace
+{
+	// Generous bounds on how long a level may take when every alien is left to escape.
+	const int levelTicks = 8000;
+
+	class GameFlowTest : public GameSession
+	{
+	protected:
+		void SetUp() override
+		{
+			GameSession::SetUp();
+			startGame();
+		}
+
+		// A game of the given level with lives to spare, so every alien may escape.
+		void loadLevelWithLives(int levelNumber, int lives)
+		{
+			writeSavedGame(std::to_string(levelNumber) + "\nTess\n1\n" + std::to_string(lives) + "\n0\n450,594,\n");
+			clickLoadGame();
+		}
+
+		bool entryVisible(int entry)
+		{
+			DisplayableObject* object = engine().getObjectAt(entry);
+			return object != nullptr && object->isVisible();
+		}
+
+		bool onlyMenuObjectsListed()
+		{
+			if (dynamic_cast<MainMenuTitle*>(engine().getObjectAt(0)) == nullptr)
+				return false;
+			for (int entry = 5; entry < engine().getObjectCount(); ++entry)
+				if (engine().getObjectAt(entry) != nullptr)
+					return false;
+			return true;
+		}
+
+		bool surfacesUnfiltered()
+		{
+			return engine().getBackgroundSurface()->getFilter() == nullptr
+				&& engine().getForegroundSurface()->getFilter() == nullptr;
+		}
+	};
+}
+
+TEST_F(GameFlowTest, ShotAlienExplodesAndScoresFortyEightTimesItsPoints)
+{
+	startLevel1("ann", 0);
+	ASSERT_NE(current<StateLevel1>(), nullptr);
+	EXPECT_EQ(engine().getMusicTrack(), 2u);
+	int scoreBefore = 0;
+	Alien* hit = fireUntilAlienHit(1500, &scoreBefore);
+	ASSERT_NE(hit, nullptr);
+	const int killedBefore = level()->getKilled();
+	runTicks(47);
+	EXPECT_EQ(level()->getScore(), scoreBefore + 48 * 10);
+	EXPECT_EQ(level()->getKilled(), killedBefore + 1);
+}
+
+TEST_F(GameFlowTest, EscapedAlienCostsALifeAndFivePoints)
+{
+	startLevel1("ann", 1);
+	for (int tick = 0; tick < levelTicks && level()->getLives() == 3; ++tick)
+		harness().step();
+	EXPECT_EQ(level()->getLives(), 2);
+	EXPECT_EQ(level()->getScore(), -5);
+	harness().step();
+	EXPECT_FALSE(entryVisible(StateLevel::firstLifeIconSlot + 2)) << "the third life icon goes";
+	EXPECT_TRUE(entryVisible(StateLevel::firstLifeIconSlot + 1));
+}
+
+TEST_F(GameFlowTest, PausedGameTimeStandsStillAndResumesWhereItStopped)
+{
+	startLevel1("ann", 1);
+	runTicks(250);
+	tapKey(SDLK_p);
+	ASSERT_NE(current<StatePause>(), nullptr);
+	EXPECT_TRUE(entryVisible(StateLevel::pauseImageSlot));
+	EXPECT_EQ(engine().getMusicTrack(), 2u) << "the level's music goes on";
+	const int pausedAt = engine().getGameTime();
+	Alien* active = firstAlienWhere([](Alien* alien) { return alien->isActive(); });
+	runTicks(1000);
+	EXPECT_EQ(engine().getGameTime(), pausedAt);
+	if (active != nullptr)
+	{
+		EXPECT_FALSE(active->isVisible()) << "waiting and active aliens hide while paused";
+	}
+
+	StateLevel* paused = level();
+	tapKey(SDLK_p);
+	ASSERT_EQ(current<StateLevel>(), paused) << "the same level comes back";
+	EXPECT_FALSE(entryVisible(StateLevel::pauseImageSlot));
+	EXPECT_LE(engine().getGameTime() - pausedAt, 40) << "only the ticks around the keys count";
+}
+
+TEST_F(GameFlowTest, PauseStoresTheLevelInTheEngineAndSaveWritesIt)
+{
+	startLevel1("ann", 0);
+	harness().pushKeyDown(SDLK_RIGHT);
+	runTicks(20);
+	harness().pushKeyUp(SDLK_RIGHT);
+	runTicks(2);
+	const int shipX = level()->getShip()->getX();
+	const int shipY = level()->getShip()->getY();
+	tapKey(SDLK_p);
+	EXPECT_EQ(engine().getShipX(), shipX);
+	EXPECT_EQ(engine().getLevel(), 1);
+	tapKey(SDLK_s);
+	EXPECT_TRUE(entryVisible(StateLevel::savedImageSlot));
+	EXPECT_EQ(readSavedGame(), "1\nAnn\n0\n3\n0\n" + std::to_string(shipX) + "," + std::to_string(shipY) + ",\n");
+	tapKey(SDLK_s);
+	EXPECT_EQ(readSavedGame(), "1\nAnn\n0\n3\n0\n" + std::to_string(shipX) + "," + std::to_string(shipY) + ",\n");
+	tapKey(SDLK_p);
+	EXPECT_FALSE(entryVisible(StateLevel::savedImageSlot)) << "hidden again on resume";
+}
+
+TEST_F(GameFlowTest, SaveThatCannotBeWrittenShowsNoSavedPicture)
+{
+	startLevel1("ann", 0);
+	// A directory where the new file must be written makes the write fail.
+	ASSERT_EQ(std::system(("mkdir '" + workingFile("TV4StarhollowSaveGame.txt.tmp") + "'").c_str()), 0);
+	tapKey(SDLK_p);
+	OutputCapture output;
+	output.start();
+	tapKey(SDLK_s);
+	const std::string printed = output.stop();
+	EXPECT_FALSE(entryVisible(StateLevel::savedImageSlot));
+	EXPECT_NE(printed.find("Unable to save the game"), std::string::npos);
+}
+
+TEST_F(GameFlowTest, SavedGameLoadsIntoTheSameLevelWithTheSavedPlayerData)
+{
+	startLevel1("ann", 0);
+	harness().pushKeyDown(SDLK_LEFT);
+	runTicks(15);
+	harness().pushKeyUp(SDLK_LEFT);
+	runTicks(2);
+	tapKey(SDLK_p);
+	tapKey(SDLK_s);
+	const int savedX = engine().getShipX();
+	const int savedY = engine().getShipY();
+	tapKey(SDLK_q);
+	ASSERT_NE(current<StateStart>(), nullptr);
+	engine().setPlayerDetails("Other", 2);
+	engine().setShipPosition(1, 1);
+
+	clickLoadGame();
+	auto* loaded = current<StateLevel1>();
+	ASSERT_NE(loaded, nullptr);
+	EXPECT_EQ(engine().getMusicTrack(), 2u);
+	EXPECT_STREQ(engine().getPlayerName(), "Ann");
+	EXPECT_EQ(engine().getShipIndex(), 0);
+	EXPECT_EQ(loaded->getLives(), 3);
+	EXPECT_EQ(loaded->getShip()->getX(), savedX);
+	EXPECT_EQ(loaded->getShip()->getY(), savedY);
+}
+
+TEST_F(GameFlowTest, LoadGameWithoutASavedGameKeepsTheMenu)
+{
+	State* menu = engine().getCurrentState();
+	clickLoadGame();
+	EXPECT_EQ(engine().getCurrentState(), menu);
+	EXPECT_EQ(engine().getMusicTrack(), 0u);
+}
+
+TEST_F(GameFlowTest, LoadedLevelsOpenWithTheirOwnTracks)
+{
+	loadLevelWithLives(2, 3);
+	ASSERT_NE(current<StateLevel2>(), nullptr);
+	EXPECT_EQ(engine().getMusicTrack(), 3u);
+	tapKey(SDLK_p);
+	tapKey(SDLK_q);
+	loadLevelWithLives(3, 3);
+	ASSERT_NE(current<StateLevel3>(), nullptr);
+	EXPECT_EQ(engine().getMusicTrack(), 4u);
+}
+
+TEST_F(GameFlowTest, QuitFromPauseLeavesNothingOfTheLevel)
+{
+	startLevel1("ann", 1);
+	runTicks(300);
+	tapKey(SDLK_p);
+	tapKey(SDLK_q);
+	ASSERT_NE(current<StateStart>(), nullptr);
+	EXPECT_EQ(engine().getMusicTrack(), 0u);
+	EXPECT_TRUE(surfacesUnfiltered());
+	EXPECT_TRUE(onlyMenuObjectsListed());
+	EXPECT_FALSE(engine().isPaused());
+	runTicks(20);
+	EXPECT_TRUE(foregroundShowsPicture("images/NewGame.png", 300, 305));
+}
+
+TEST_F(GameFlowTest, ClosingTheWindowWhilePausedReleasesTheLevel)
+{
+	startLevel1("ann", 1);
+	runTicks(300);
+	tapKey(SDLK_p);
+	harness().pushQuit();
+	EXPECT_FALSE(harness().step());
+	closeGame();
+	// The sanitizer build reports anything of the level still held.
+	SUCCEED();
+}
+
+TEST_F(GameFlowTest, ClearingLevelOneScrollsIntoLevelTwoKeepingScoreAndLives)
+{
+	loadLevelWithLives(1, 20);
+	ASSERT_NE(current<StateLevel1>(), nullptr);
+	ASSERT_TRUE(runUntil<StateLevel2>(levelTicks));
+	EXPECT_EQ(engine().getMusicTrack(), 3u);
+	EXPECT_EQ(engine().getLives(), 20 - 12) << "every alien escaped";
+	EXPECT_EQ(engine().getScore(), -5 * 12);
+	EXPECT_EQ(level()->getLives(), 8);
+}
+
+TEST_F(GameFlowTest, ClearingLevelThreeShowsTheWinningScreenAndQReturnsToTheMenu)
+{
+	loadLevelWithLives(3, 100);
+	ASSERT_NE(current<StateLevel3>(), nullptr);
+	ASSERT_TRUE(runUntil<StateEnd>(levelTicks));
+	EXPECT_TRUE(current<StateEnd>()->isWon());
+	EXPECT_EQ(engine().getMusicTrack(), 6u);
+	EXPECT_TRUE(surfacesUnfiltered());
+	harness().step();
+	EXPECT_TRUE(foregroundShowsPicture("images/WinningImage.png", 300, 50));
+	tapKey(SDLK_x);
+	ASSERT_NE(current<StateEnd>(), nullptr) << "keys other than q do nothing";
+	tapKey(SDLK_q);
+	ASSERT_NE(current<StateStart>(), nullptr);
+	EXPECT_EQ(engine().getMusicTrack(), 0u);
+	EXPECT_TRUE(onlyMenuObjectsListed());
+}
+
+TEST_F(GameFlowTest, LosingEveryLifeShowsTheLosingScreen)
+{
+	startLevel1("ann", 2);
+	ASSERT_TRUE(runUntil<StateEnd>(levelTicks));
+	EXPECT_FALSE(current<StateEnd>()->isWon());
+	EXPECT_EQ(engine().getMusicTrack(), 7u);
+	EXPECT_TRUE(surfacesUnfiltered());
+	harness().step();
+	EXPECT_TRUE(foregroundShowsPicture("images/LosingImage.png", 300, 50));
+	tapKey(SDLK_q);
+	EXPECT_NE(current<StateStart>(), nullptr);
+}
+
+namespace
+{
+	class EmptyRunDirectoryTest : public GameSession
+	{
+	protected:
+		void SetUp() override
+		{
+			GameSession::SetUp();
+			useEmptyRunDirectory();
+			startGame();
+		}
+	};
+}
+
+// Without pictures nothing can be clicked, so the screens are entered as their buttons would.
+TEST_F(EmptyRunDirectoryTest, EveryScreenRunsWithoutPicturesFontsOrMusic)
+{
+	runTicks(20);
+	clickLoadGame();
+	ASSERT_NE(current<StateStart>(), nullptr);
+
+	engine().changeState(new StateEnterDetails(&engine()), TV4Engine::redrawBackgroundThenObjects, 1, true);
+	typeKeys("abc");
+	runTicks(10);
+	engine().setPlayerDetails("Abc", 1);
+	engine().changeState(new StateLevel1(&engine()), TV4Engine::redrawObjectsThenBackground, 2, true);
+	runTicks(300);
+	tapKey(SDLK_SPACE);
+	tapKey(SDLK_p);
+	ASSERT_NE(current<StatePause>(), nullptr);
+	tapKey(SDLK_s);
+	tapKey(SDLK_p);
+	ASSERT_TRUE(runUntil<StateEnd>(levelTicks));
+	runTicks(10);
+	tapKey(SDLK_q);
+	EXPECT_NE(current<StateStart>(), nullptr);
+	runTicks(10);
+}
