@@ -1,6 +1,5 @@
 #include "StateEnd.h"
 
-
 #include "GreyStarField.h"
 #include "ImageObject.h"
 #include "StateStart.h"

@@ -1,6 +1,5 @@
 #include "StateStart.h"
 
-
 #include "GreyStarField.h"
 #include "ImageObject.h"
 #include "ImageObjectWithChangingImage.h"
