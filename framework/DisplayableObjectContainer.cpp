@@ -5,8 +5,8 @@
 #include "DisplayableObject.h"
 
 DisplayableObjectContainer::DisplayableObjectContainer(int slots)
-	: m_objects(slots > 0 ? static_cast<size_t>(slots) : 0u, nullptr)
 {
+	placeEntries(slots > 0 ? static_cast<size_t>(slots) : 0u);
 }
 
 DisplayableObjectContainer::~DisplayableObjectContainer()
@@ -28,10 +28,25 @@ void DisplayableObjectContainer::removeAllObjects(bool deleteObjects)
 	}
 }
 
+DisplayableObjectContainer::EntryId DisplayableObjectContainer::newEntryId()
+{
+	static EntryId nextId = 0;
+	return ++nextId;
+}
+
+// Makes the list count null entries, each a new placement.
+void DisplayableObjectContainer::placeEntries(size_t count)
+{
+	m_objects.assign(count, nullptr);
+	m_entryIds.clear();
+	for (size_t i = 0; i < count; ++i)
+		m_entryIds.push_back(newEntryId());
+}
+
 void DisplayableObjectContainer::resetObjectSlots(int slots)
 {
 	removeAllObjects(true);
-	m_objects.assign(slots > 0 ? static_cast<size_t>(slots) : 0u, nullptr);
+	placeEntries(slots > 0 ? static_cast<size_t>(slots) : 0u);
 	markObjectsChanged();
 }
 
@@ -39,13 +54,17 @@ void DisplayableObjectContainer::setObjectAt(int index, DisplayableObject* objec
 {
 	markObjectsChanged();
 	if (index >= 0 && static_cast<size_t>(index) < m_objects.size())
+	{
 		m_objects[static_cast<size_t>(index)] = object;
+		m_entryIds[static_cast<size_t>(index)] = newEntryId();
+	}
 }
 
 void DisplayableObjectContainer::appendObject(DisplayableObject* object)
 {
 	markObjectsChanged();
 	m_objects.push_back(object);
+	m_entryIds.push_back(newEntryId());
 }
 
 DisplayableObject* DisplayableObjectContainer::getObjectAt(int index) const
@@ -75,6 +94,7 @@ bool DisplayableObjectContainer::detachObject(DisplayableObject* object)
 	if (!findIndex(object, index))
 		return false;
 	m_objects.erase(m_objects.begin() + static_cast<long>(index));
+	m_entryIds.erase(m_entryIds.begin() + static_cast<long>(index));
 	return true;
 }
 
@@ -84,8 +104,12 @@ bool DisplayableObjectContainer::moveObjectToEnd(DisplayableObject* object)
 	size_t index;
 	if (!findIndex(object, index))
 		return false;
+	// The entry keeps its id: a walk in progress still calls it once, not twice.
+	const EntryId id = m_entryIds[index];
 	m_objects.erase(m_objects.begin() + static_cast<long>(index));
+	m_entryIds.erase(m_entryIds.begin() + static_cast<long>(index));
 	m_objects.push_back(object);
+	m_entryIds.push_back(id);
 	if (object != nullptr)
 		object->redrawOwnArea();
 	return true;
@@ -124,7 +148,10 @@ void DisplayableObjectContainer::shuffleObjects()
 	{
 		size_t j = static_cast<size_t>(std::rand()) % (i + 1);
 		if (j != i)
+		{
 			std::swap(m_objects[i], m_objects[j]);
+			std::swap(m_entryIds[i], m_entryIds[j]);
+		}
 	}
 	if (n > 1)
 		markObjectsChanged();
@@ -160,26 +187,42 @@ void DisplayableObjectContainer::processAllObjectsOnce(const std::function<void(
 	}
 }
 
-// Index walk that re-reads the list's length after every call, so objects that add,
-// remove or delete entries (themselves included) during their call never leave the walk
-// pointing past the list or at a deleted object.
+// Entries usually stay where they were, or shifted by the removals so far, so the
+// search starts where the previous entry was found.
+bool DisplayableObjectContainer::findEntry(EntryId id, std::ptrdiff_t hint, size_t& index) const
+{
+	if (hint >= 0 && static_cast<size_t>(hint) < m_entryIds.size() && m_entryIds[static_cast<size_t>(hint)] == id)
+	{
+		index = static_cast<size_t>(hint);
+		return true;
+	}
+	for (size_t i = 0; i < m_entryIds.size(); ++i)
+	{
+		if (m_entryIds[i] == id)
+		{
+			index = i;
+			return true;
+		}
+	}
+	return false;
+}
+
+// The walk follows the ids of the entries present at the start rather than indexes or
+// pointers: an object that removes itself or others during its call neither makes the
+// walk skip the entry that moves into its place nor leaves it holding a deleted object.
 bool DisplayableObjectContainer::forEachObjectUntil(const std::function<bool(DisplayableObject*)>& function, bool lastToFirst)
 {
-	if (lastToFirst)
+	const std::vector<EntryId> startIds(m_entryIds);
+	const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(startIds.size());
+	std::ptrdiff_t shift = 0;
+	for (std::ptrdiff_t step = 0; step < count; ++step)
 	{
-		for (int i = getObjectCount() - 1; i >= 0; --i)
-		{
-			if (i >= getObjectCount())
-				continue;
-			DisplayableObject* object = m_objects[static_cast<size_t>(i)];
-			if (object != nullptr && function(object))
-				return true;
-		}
-		return false;
-	}
-	for (int i = 0; i < getObjectCount(); ++i)
-	{
-		DisplayableObject* object = m_objects[static_cast<size_t>(i)];
+		const std::ptrdiff_t position = lastToFirst ? count - 1 - step : step;
+		size_t index;
+		if (!findEntry(startIds[static_cast<size_t>(position)], position + shift, index))
+			continue;
+		shift = static_cast<std::ptrdiff_t>(index) - position;
+		DisplayableObject* object = m_objects[index];
 		if (object != nullptr && function(object))
 			return true;
 	}

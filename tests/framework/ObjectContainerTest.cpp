@@ -161,6 +161,52 @@ TEST_F(ObjectContainerTest, ObjectsAddedDuringAPassWaitForTheNext)
 	EXPECT_EQ((std::vector<int>{1, 2, 3, 99}), log);
 }
 
+// Whatever an object does to the list during its call, every object that stays gets its
+// call exactly once, and a newcomer in a deleted object's place (often at its very address)
+// waits for the next walk.
+TEST_F(ObjectContainerTest, WalksCallEachObjectThatStaysExactlyOnce)
+{
+	for (int id = 1; id <= 5; ++id)
+		engine.appendObject(new Probe(&engine, id, log));
+	auto listed = [this](int id) {
+		for (int i = 0; i < engine.getObjectCount(); ++i)
+			if (static_cast<Probe*>(engine.getObjectAt(i))->id == id)
+				return i;
+		return -1;
+	};
+	engine.forEachObjectUntil([&](DisplayableObject* object) {
+		const int id = static_cast<Probe*>(object)->id;
+		log.push_back(id);
+		if (id == 1)
+		{
+			engine.detachObject(object);
+			delete object;
+		}
+		else if (id == 2)
+		{
+			const int index = listed(4);
+			delete engine.getObjectAt(index);
+			engine.setObjectAt(index, new Probe(&engine, 6, log));
+		}
+		return false;
+	});
+	EXPECT_EQ((std::vector<int>{1, 2, 3, 5}), log);
+
+	log.clear();
+	engine.forEachObjectUntil([&](DisplayableObject* object) {
+		const int id = static_cast<Probe*>(object)->id;
+		log.push_back(id);
+		if (id == 5)
+		{
+			DisplayableObject* below = engine.getObjectAt(listed(3));
+			engine.detachObject(below);
+			delete below;
+		}
+		return false;
+	}, true);
+	EXPECT_EQ((std::vector<int>{5, 6, 2}), log);
+}
+
 TEST_F(ObjectContainerTest, ObjectsClampIntoTheWindowWhenMade)
 {
 	DisplayableObject centred(&engine, 100, 100, false);

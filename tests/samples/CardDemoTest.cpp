@@ -210,6 +210,33 @@ TEST_F(CardDemoTest, CardsDroppedOnABoxGoToItsDeckOrWithDToItsDiscardPile)
 	expectEveryCardAndTokenInOneList(0);
 }
 
+// The card drops into the box and leaves the engine's list while the release goes round;
+// the box that took its place in the list still gets the release and stops dragging.
+TEST_F(CardDemoTest, ABoxDraggedWhileACardDropsOnItGetsItsReleaseToo)
+{
+	pressBand(0);
+	CardOrTile* card = cardsOnTable().back();
+	CardContainer* diamonds = box(1);
+	harness.pushMouseDown(SDL_BUTTON_LEFT, card->getCentreX() + 30, card->getCentreY() + 45);
+	harness.step();
+	harness.pushMouseMove(500, 150);
+	harness.step();
+	const int boxX = diamonds->getX();
+	const int boxY = diamonds->getY();
+	harness.pushMouseDown(SDL_BUTTON_RIGHT, diamonds->getLeftEdge() + 50, diamonds->getTopEdge() + 60);
+	harness.step();
+	harness.pushMouseUp(SDL_BUTTON_RIGHT, diamonds->getLeftEdge() + 50, diamonds->getTopEdge() + 60);
+	harness.step();
+	EXPECT_EQ(card, diamonds->getTopCard(false));
+	harness.pushMouseMove(600, 500);
+	harness.step();
+	EXPECT_EQ(boxX, diamonds->getX());
+	EXPECT_EQ(boxY, diamonds->getY());
+	harness.pushMouseUp(SDL_BUTTON_LEFT, 600, 500);
+	harness.step();
+	expectEveryCardAndTokenInOneList(0);
+}
+
 TEST_F(CardDemoTest, ShuffleWithSHeldReordersThePileAndMarksTheBand)
 {
 	CardContainer* clubs = box(2);
