@@ -180,7 +180,7 @@ bool CardOrTile::offerClick(int button, int x, int y)
 }
 
 // A card dropped on a box leaves the engine's list for the box's deck, or its discard pile
-// with 'd' held.
+// with 'd' held. Only cards go into a box: the tile stays on the table where it was dropped.
 void CardOrTile::onMouseUp(int button, int x, int y)
 {
 	(void)button;
@@ -188,7 +188,9 @@ void CardOrTile::onMouseUp(int button, int x, int y)
 		return;
 	DragableTokenContainer::onMouseMove(x, y);
 	m_dragging = false;
-	DisplayableObject* target = m_engine->findTopmostByNotify(TokenMessages::acceptCard, TokenMessages::yes, x, y);
+	DisplayableObject* target = nullptr;
+	if (!m_isTile)
+		target = m_engine->findTopmostByNotify(TokenMessages::acceptCard, TokenMessages::yes, x, y);
 	if (CardContainer* box = dynamic_cast<CardContainer*>(target))
 	{
 		m_engine->detachObject(this);

@@ -398,8 +398,13 @@ TEST_F(CardDemoTest, TheTileDragsOnlyWithMHeldAndOtherwisePassesThePressOn)
 	EXPECT_EQ(x, sheet->getX());
 	holdKey(SDLK_m);
 	harness.drag(950, 200, 900, 200);
-	releaseKey(SDLK_m);
 	EXPECT_EQ(x - 50, sheet->getX());
+	// Only cards go into a box: the tile dropped on one stays on the table where it was dropped.
+	CardContainer* diamonds = box(1);
+	harness.drag(900, 200, diamonds->getCentreX(), diamonds->getCentreY());
+	releaseKey(SDLK_m);
+	EXPECT_EQ(x - 50 + diamonds->getCentreX() - 900, sheet->getX());
+	EXPECT_EQ(13, diamonds->getDeck().getObjectCount());
 	EXPECT_EQ(sheet, engine.getObjectAt(CardDemo::tileSlot));
 	// A tray under the tile still takes the press the tile passes on.
 	TokenTray* top = tray(0);
