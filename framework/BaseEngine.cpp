@@ -2,9 +2,11 @@
 
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "Diagnostics.h"
 #include "DisplayableObject.h"
@@ -16,6 +18,20 @@ namespace
 bool firstPressPending = true;
 
 bool exitHandlersRegistered = false;
+
+// Initialised engines not yet destroyed. Never freed: an engine held in a static may be
+// destroyed after every other static.
+std::vector<BaseEngine*>& liveEngines()
+{
+	static std::vector<BaseEngine*>* engines = new std::vector<BaseEngine*>();
+	return *engines;
+}
+
+void forgetLiveEngine(BaseEngine* engine)
+{
+	std::vector<BaseEngine*>& engines = liveEngines();
+	engines.erase(std::remove(engines.begin(), engines.end(), engine), engines.end());
+}
 
 const unsigned int defaultBackgroundColour = 0xFFFF00;
 const unsigned int unknownColour = 0xCCCCCC;
@@ -69,29 +85,59 @@ BaseEngine::BaseEngine()
 {
 }
 
-// Objects go first: their destructors may still use the fonts and surfaces. Then the
-// engine's own surfaces and window go with it, so a process that runs one engine after
+// The engine's surfaces and window go with it, so a process that runs one engine after
 // another (as the tests do) does not keep every finished engine's window-sized buffers.
 BaseEngine::~BaseEngine()
 {
-	removeAllObjects(true);
+	releaseLibraryResources();
 	delete[] m_keyStates;
 	m_keyStates = nullptr;
+	forgetLiveEngine(this);
+}
+
+// Objects go first: their destructors may still use the fonts and surfaces.
+void BaseEngine::releaseLibraryResources()
+{
+	removeAllObjects(true);
+	m_fontCache.closeAll();
 	releaseWindowAndSurfaces();
 }
 
+void BaseEngine::releaseEnginesThenQuitFontLibrary()
+{
+	for (BaseEngine* engine : liveEngines())
+		engine->releaseLibraryResources();
+	TTF_Quit();
+}
+
+void BaseEngine::releaseEnginesThenQuitSdl()
+{
+	for (BaseEngine* engine : liveEngines())
+		engine->releaseLibraryResources();
+	SDL_Quit();
+}
+
+// Once SDL's video has been shut down behind the engine's back, calling into it would
+// crash: the pointers are only dropped then.
 void BaseEngine::releaseWindowAndSurfaces()
 {
-	for (PixelSurface* own : {&m_foregroundSurfaceStorage, &m_backgroundSurfaceStorage})
+	PixelSurface* const own[] = {&m_foregroundSurfaceStorage, &m_backgroundSurfaceStorage};
+	const bool holdsAny = m_window != nullptr || m_renderer != nullptr || m_texture != nullptr ||
+		own[0]->getSDLSurface() != nullptr || own[1]->getSDLSurface() != nullptr;
+	if (!holdsAny)
+		return;
+	const bool sdlRunning = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+	for (PixelSurface* surface : own)
 	{
-		SDL_FreeSurface(own->getSDLSurface());
-		own->releaseSDLSurface();
+		if (sdlRunning)
+			SDL_FreeSurface(surface->getSDLSurface());
+		surface->releaseSDLSurface();
 	}
-	if (m_texture != nullptr)
+	if (sdlRunning && m_texture != nullptr)
 		SDL_DestroyTexture(m_texture);
-	if (m_renderer != nullptr)
+	if (sdlRunning && m_renderer != nullptr)
 		SDL_DestroyRenderer(m_renderer);
-	if (m_window != nullptr)
+	if (sdlRunning && m_window != nullptr)
 		SDL_DestroyWindow(m_window);
 	m_texture = nullptr;
 	m_renderer = nullptr;
@@ -110,17 +156,19 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
 		return 1;
 	}
-	// Registered once per process: at exit they run as TTF_Quit, SDL_Quit, mydebug.
+	liveEngines().push_back(this);
+	// Registered once per process: at exit they run as TTF_Quit, SDL_Quit, mydebug, each
+	// library's quit preceded by the release of what live engines hold from it.
 	if (!exitHandlersRegistered)
 	{
 		exitHandlersRegistered = true;
 		std::atexit(mydebug);
-		std::atexit(SDL_Quit);
+		std::atexit(releaseEnginesThenQuitSdl);
 	}
 	if (!TTF_WasInit())
 	{
 		TTF_Init();
-		std::atexit(TTF_Quit);
+		std::atexit(releaseEnginesThenQuitFontLibrary);
 	}
 	m_fontCache.openAll();
 	if (fontFile != nullptr && fontFile[0] != '\0')

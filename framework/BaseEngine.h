@@ -262,6 +262,15 @@ protected:
 	PixelSurface* m_foregroundSurface;
 	PixelSurface* m_backgroundSurface;
 	TickSource m_tickSource;
+
+private:
+	// Gives back what the engine holds from SDL and the font library (objects, fonts,
+	// surfaces, texture, renderer, window); safe to repeat, and calls no library that has quit.
+	void releaseLibraryResources();
+	// Exit handlers: engines still alive (held in statics, say) give their resources back
+	// before each library quits, so destroying them later calls into no library.
+	static void releaseEnginesThenQuitFontLibrary();
+	static void releaseEnginesThenQuitSdl();
 };
 
 // The exit handler that marks a normal end of the program.

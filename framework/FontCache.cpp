@@ -16,6 +16,13 @@ FontCache::~FontCache()
 	delete[] m_entries;
 }
 
+void FontCache::closeAll()
+{
+	m_opened = false;
+	for (int i = 0; i < m_count; ++i)
+		m_entries[i]->close();
+}
+
 FontEntry* FontCache::findEntry(const char* fileName, int pointSize) const
 {
 	for (int i = 0; i < m_count; ++i)

@@ -16,6 +16,8 @@ public:
 	// Never null: a font that cannot be opened gives an entry without a TTF font.
 	FontEntry* getFont(const char* fileName, int pointSize);
 	void openAll();
+	// Closes every open font before the font library quits; later requests are not opened.
+	void closeAll();
 
 	int getCount() const { return m_count; }
 	int getCapacity() const { return m_capacity; }

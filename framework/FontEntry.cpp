@@ -11,11 +11,19 @@ FontEntry::FontEntry(const char* fileName, int pointSize)
 
 FontEntry::~FontEntry()
 {
-	if (m_font != nullptr)
+	close();
+}
+
+void FontEntry::close()
+{
+	if (m_font == nullptr)
+		return;
+	if (TTF_WasInit())
 	{
 		diagnosticPrintf("Free font: %d point %s\n", m_pointSize, m_fileName.c_str());
 		TTF_CloseFont(m_font);
 	}
+	m_font = nullptr;
 }
 
 void FontEntry::open()

@@ -15,6 +15,9 @@ public:
 
 	// Opens the font unless it is open already; a failure leaves it null.
 	void open();
+	// Closes an open font while the font library still runs; once the library has quit,
+	// closing would reach into freed library state, so the font is only forgotten.
+	void close();
 
 	TTF_Font* getTTFFont() const { return m_font; }
 	const char* getFileName() const { return m_fileName.c_str(); }

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "BaseEngine.h"
 #include "DisplayableObject.h"
@@ -24,6 +30,29 @@ class FailingSurfacesEngine : public BaseEngine
 public:
 	int createSurfaces() override { return 1; }
 };
+
+const char* const childRunVariable = "TOLVANE_ENGINE_LIFECYCLE_CHILD";
+
+// Runs the current test again in a fresh process of this binary, with childRunVariable set
+// and its standard output discarded; returns the child's wait status.
+int runCurrentTestInChildProcess()
+{
+	const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+	const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+	std::fflush(stdout);
+	const pid_t child = fork();
+	if (child == 0)
+	{
+		setenv(childRunVariable, "1", 1);
+		const int discard = open("/dev/null", O_WRONLY);
+		dup2(discard, STDOUT_FILENO);
+		execl("/proc/self/exe", "engine-lifecycle-child", filter.c_str(), static_cast<char*>(nullptr));
+		_exit(127);
+	}
+	int status = -1;
+	waitpid(child, &status, 0);
+	return status;
+}
 }
 
 TEST(EngineLifecycleTest, InitialiseMakesWindowSurfacesAndDefaultBackground)
@@ -82,3 +111,21 @@ TEST(EngineLifecycleTest, ObjectsAreDestroyedBeforeTheFonts)
 	EXPECT_EQ("Cornerstone Regular.ttf", FontUserObject::fontName);
 }
 
+
+TEST(EngineLifecycleTest, AnEngineDestroyedAfterTheExitHandlersCallsNoLibraryThatHasQuit)
+{
+	if (std::getenv(childRunVariable) != nullptr)
+	{
+		// Made before initialise registers the exit handlers, so destroyed after they ran.
+		static BaseEngine engine;
+		EngineHarness harness(engine);
+		if (harness.initialise() != 0)
+			std::_Exit(2);
+		engine.appendObject(new FontUserObject(&engine));
+		harness.step();
+		std::exit(0);
+	}
+	const int status = runCurrentTestInChildProcess();
+	ASSERT_TRUE(WIFEXITED(status)) << "child ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+	EXPECT_EQ(0, WEXITSTATUS(status));
+}
