@@ -9,7 +9,7 @@
 
 namespace
 {
-	const bool centred = false;
+	const bool topLeft = false; // every object is centred on its position
 	const char* const picture = "demo.png";
 }
 
@@ -23,13 +23,13 @@ int DragableDemo::createObjects()
 	removeAllObjects(true);
 	resetObjectSlots(5);
 	// Built at (0, 0) and moved so that its drawn rectangle starts at the window's corner.
-	DragableObject* cornerBox = new DragableObject(this, 60, 80, centred, true);
+	DragableObject* cornerBox = new DragableObject(this, 60, 80, topLeft, true);
 	cornerBox->keepInsideWindow();
 	setObjectAt(0, cornerBox);
-	setObjectAt(1, new DragableObject(200, 200, this, 80, 60, centred, true));
-	setObjectAt(2, new DragableObject(300, 300, this, 100, 100, centred, true));
-	setObjectAt(3, new DragableImageObject(200, 400, this, picture, centred, true));
-	setObjectAt(4, new ImageObject(400, 400, this, picture, centred, false));
+	setObjectAt(1, new DragableObject(200, 200, this, 80, 60, topLeft, true));
+	setObjectAt(2, new DragableObject(300, 300, this, 100, 100, topLeft, true));
+	setObjectAt(3, new DragableImageObject(200, 400, this, picture, topLeft, true));
+	setObjectAt(4, new ImageObject(400, 400, this, picture, topLeft, false));
 	return 0;
 }
 

@@ -16,7 +16,7 @@ namespace
 	const unsigned int speckleColours[] = { 0xFF0000, 0xC00000, 0x800000, 0x400000 };
 	const int speckleColourCount = static_cast<int>(sizeof(speckleColours) / sizeof(speckleColours[0]));
 	const char* const picture = "demo.png";
-	const bool centred = false;
+	const bool topLeft = false; // every object is centred on its position
 	const int copyCount = 5;
 	const double pi = 3.141592653589793;
 	// Game time is counted in tens of milliseconds; angles in hundredths of a radian of those.
@@ -63,7 +63,7 @@ int MappingDemo::createObjects()
 	for (int i = 0; i < copyCount; i++)
 	{
 		MappableImageObject* copy = new MappableImageObject(copies[i].mapping, copies[i].x, copies[i].y, this, picture,
-			centred, true);
+			topLeft, true);
 		copy->setTransparencyColour(copy->getPixelColour(0, 0));
 		setObjectAt(i, copy);
 	}

@@ -12,7 +12,7 @@
 namespace
 {
 	const unsigned int tableColour = 0x000000;
-	const bool centred = false;
+	const bool topLeft = false; // every object is centred on its position
 	const int scrollStep = 10;
 	const unsigned int cyan = 0x00FFFF;
 	const unsigned int red = 0xFF0000;
@@ -43,9 +43,9 @@ int ZoomPanDemo::createObjects()
 	markObjectsChanged();
 	removeAllObjects(true);
 	resetObjectSlots(3);
-	setObjectAt(0, new DragableObject(100, 300, this, 60, 80, centred, true));
-	setObjectAt(1, new DragableImageObject(200, 200, this, "demo2a.png", centred, true));
-	setObjectAt(2, new SimpleFlashingDragableImageObject(400, 200, this, "demo2a.png", "demo2b.png", centred, true));
+	setObjectAt(0, new DragableObject(100, 300, this, 60, 80, topLeft, true));
+	setObjectAt(1, new DragableImageObject(200, 200, this, "demo2a.png", topLeft, true));
+	setObjectAt(2, new SimpleFlashingDragableImageObject(400, 200, this, "demo2a.png", "demo2b.png", topLeft, true));
 	return 0;
 }
 
