@@ -90,11 +90,34 @@ TEST_F(PixelSurfaceTest, RectangleCopiesAreClippedToBothSurfaces)
 	EXPECT_EQ(0xFF000000u, surface.getPixel(5, 0));
 	EXPECT_EQ(0xFF000000u, surface.getPixel(0, 3));
 
+	// A distinct colour at every source pixel shows where each copied pixel came from.
+	auto sourceColour = [](int x, int y) { return 0x100000u + static_cast<unsigned int>(x * 256 + y); };
+	other.mySDLLockSurface();
+	for (int x = 0; x < width; ++x)
+		for (int y = 0; y < height; ++y)
+			other.setPixel(x, y, sourceColour(x, y));
+	other.mySDLUnlockSurface();
+	auto pixelsOtherThan = [this](auto expected) {
+		int wrong = 0;
+		for (int x = 0; x < width; ++x)
+			for (int y = 0; y < height; ++y)
+				wrong += surface.getPixel(x, y) != (0xFF000000u | expected(x, y)) ? 1 : 0;
+		return wrong;
+	};
+
+	// The source starts 5 left of the source's edge: only its 5 columns inside are copied,
+	// to where they belong, from 3 rows further down.
+	surface.fill(0x000000);
+	surface.copyRectangleFrom(&other, 0, 0, 10, 10, -5, 3);
+	EXPECT_EQ(0, pixelsOtherThan([&](int x, int y) {
+		return x >= 5 && x < 10 && y < 10 ? sourceColour(x - 5, y + 3) : 0u;
+	}));
+
 	// Far outside, and with an offset pointing outside the source: nothing is copied.
 	surface.fill(0x000000);
 	surface.copyRectangleFrom(&other, width, 0, 10, 10);
 	surface.copyRectangleFrom(&other, 0, 0, 10, 10, -20, 0);
-	EXPECT_EQ(0xFF000000u, surface.getPixel(0, 0));
+	EXPECT_EQ(0, pixelsOtherThan([](int, int) { return 0u; }));
 }
 
 TEST_F(PixelSurfaceTest, FilteredReadsFollowTheFilterAndChangeNothing)

@@ -14,8 +14,16 @@ const unsigned int objectColour = 0xFF0000;
 class PlainEngine : public BaseEngine
 {
 public:
-	void drawBackground() override { fillBackground(background); }
+	void drawBackground() override
+	{
+		if (drawnPixelByPixel)
+			drawBackgroundRectangle(0, 0, getWindowWidth() - 1, getWindowHeight() - 1, background);
+		else
+			fillBackground(background);
+	}
 	unsigned int background = backgroundColour;
+	// Pixel writes pass the engine's clip filter; a fill does not.
+	bool drawnPixelByPixel = false;
 };
 
 class RedrawTest : public ::testing::Test
@@ -82,13 +90,20 @@ TEST_F(RedrawTest, PartialRedrawChangesOnlyTheDirtyArea)
 
 TEST_F(RedrawTest, NewBackgroundDuringAPartialRedrawIsClippedThenShownWhole)
 {
+	engine.drawnPixelByPixel = true;
 	engine.redrawArea(100, 100, 10, 10);
 	engine.background = 0x0000FF;
 	engine.redrawBackground();
-	EXPECT_EQ(0x0000FFu, harness.backgroundPixel(500, 500));
+	EXPECT_EQ(0x0000FFu, harness.backgroundPixel(105, 105));
+	EXPECT_EQ(0x0000FFu, harness.backgroundPixel(111, 99));
+	EXPECT_EQ(backgroundColour, harness.backgroundPixel(112, 105));
+	EXPECT_EQ(backgroundColour, harness.backgroundPixel(500, 500));
 	EXPECT_TRUE(engine.isWholeScreenRedraw());
+	// Stale frame content that only a copy of the whole background replaces.
+	engine.getForegroundSurface()->fill(0x00FF00);
 	harness.step();
-	EXPECT_EQ(0x0000FFu, harness.foregroundPixel(500, 500));
+	EXPECT_EQ(0x0000FFu, harness.foregroundPixel(105, 105));
+	EXPECT_EQ(backgroundColour, harness.foregroundPixel(500, 500));
 }
 
 TEST_F(RedrawTest, ClipFilterDropsPointsOutsideTheWindow)

@@ -279,13 +279,3 @@ TEST_F(LevelTest, GivingUpFromPauseLeavesNothingOfTheLevel)
 	}
 	ticks(10);
 }
-
-TEST_F(LevelTest, ClosingTheWindowWhilePausedReleasesTheLevel)
-{
-	enter(new StateLevel3(&engine), 4);
-	ticks(5);
-	harness.tapKey(SDLK_p);
-	harness.pushQuit();
-	EXPECT_FALSE(harness.step());
-	// The sanitizer build reports whatever the shutdown below leaves behind.
-}
