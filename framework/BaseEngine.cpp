@@ -27,6 +27,13 @@ std::vector<BaseEngine*>& liveEngines()
 	return *engines;
 }
 
+void rememberLiveEngine(BaseEngine* engine)
+{
+	std::vector<BaseEngine*>& engines = liveEngines();
+	if (std::find(engines.begin(), engines.end(), engine) == engines.end())
+		engines.push_back(engine);
+}
+
 void forgetLiveEngine(BaseEngine* engine)
 {
 	std::vector<BaseEngine*>& engines = liveEngines();
@@ -156,7 +163,7 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
 		return 1;
 	}
-	liveEngines().push_back(this);
+	rememberLiveEngine(this);
 	// Registered once per process: at exit they run as TTF_Quit, SDL_Quit, mydebug, each
 	// library's quit preceded by the release of what live engines hold from it.
 	if (!exitHandlersRegistered)
