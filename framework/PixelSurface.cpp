@@ -544,7 +544,7 @@ void PixelSurface::drawRectangle(int x1, int y1, int x2, int y2, unsigned int co
 namespace
 {
 // The ellipse inside a box, as the test value at a point: <= 1 inside. Sizes are squared
-// in 64 bits so that large boxes do not overflow an int.
+// as unsigned 64-bit values: a box spanning the whole int range still squares exactly.
 struct EllipseTest
 {
 	double cx, cy, rx2, ry2;
@@ -554,8 +554,8 @@ struct EllipseTest
 		if (y1 > y2) std::swap(y1, y2);
 		cx = (static_cast<long long>(x1) + x2) / 2.0;
 		cy = (static_cast<long long>(y1) + y2) / 2.0;
-		const long long w = static_cast<long long>(x2) - x1;
-		const long long h = static_cast<long long>(y2) - y1;
+		const uint64_t w = static_cast<uint64_t>(static_cast<long long>(x2) - x1);
+		const uint64_t h = static_cast<uint64_t>(static_cast<long long>(y2) - y1);
 		rx2 = static_cast<double>(w * w) / 4.0;
 		ry2 = static_cast<double>(h * h) / 4.0;
 	}
