@@ -1,6 +1,7 @@
 #include "ImageHandle.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -19,6 +20,13 @@ namespace
 // rounding below inside int range).
 const double largestSamplePoint = 1e9;
 
+// a + b, held within the int range.
+int saturatedSum(int a, int b)
+{
+	const int64_t sum = static_cast<int64_t>(a) + b;
+	return static_cast<int>(std::min<int64_t>(std::max<int64_t>(sum, INT_MIN), INT_MAX));
+}
+
 int mixChannel(int image, int surface, int percent, int shift)
 {
 	int c = (image >> shift) & 0xFF;
@@ -26,10 +34,13 @@ int mixChannel(int image, int surface, int percent, int shift)
 	return (((c * percent + e * (100 - percent)) / 100) & 0xFF) << shift;
 }
 
-// Source position for destination offset d of a span of destinationSize that shows sourceSize pixels.
-int scaledSource(int start, int d, int sourceSize, int destinationSize)
+// Source position for destination offset d of a span of destinationSize that shows sourceSize
+// pixels, picked as SDL's scaled blit picks it: a 16.16 fixed-point step, starting half a step
+// in, so that shrinking takes the middle of each group and every column has its turn.
+int64_t scaledSource(int start, int d, int sourceSize, int destinationSize)
 {
-	return start + static_cast<int>(static_cast<int64_t>(d) * sourceSize / destinationSize);
+	const int64_t step = (static_cast<int64_t>(sourceSize) << 16) / destinationSize;
+	return start + ((step / 2 + d * step) >> 16);
 }
 } // namespace
 
@@ -240,14 +251,17 @@ void ImageHandle::renderScaled(BaseEngine* engine, PixelSurface* surface, int ds
 	SDL_Surface* target = surface->getSDLSurface();
 	const int sx1 = engine->toScreenX(dstX);
 	const int sy1 = engine->toScreenY(dstY);
-	const int sx2 = engine->toScreenX(dstX + dstW);
-	const int sy2 = engine->toScreenY(dstY + dstH);
+	const int sx2 = engine->toScreenX(saturatedSum(dstX, dstW));
+	const int sy2 = engine->toScreenY(saturatedSum(dstY, dstH));
 	if (!target || sx2 < 0 || sy2 < 0 || sx1 >= surface->getWidth() || sy1 >= surface->getHeight())
 		return;
-	const int scaledW = sx2 - sx1;
-	const int scaledH = sy2 - sy1;
-	if (scaledW <= 0 || scaledH <= 0)
+	// A scaled size beyond the int range cannot be blitted (nor stepped through) at all.
+	const int64_t scaledWidth = static_cast<int64_t>(sx2) - sx1;
+	const int64_t scaledHeight = static_cast<int64_t>(sy2) - sy1;
+	if (scaledWidth <= 0 || scaledHeight <= 0 || scaledWidth > INT_MAX || scaledHeight > INT_MAX)
 		return;
+	const int scaledW = static_cast<int>(scaledWidth);
+	const int scaledH = static_cast<int>(scaledHeight);
 
 	// Only the part inside the redraw area is ever produced, so a high zoom costs what is seen.
 	SDL_Rect clip;
@@ -271,7 +285,8 @@ void ImageHandle::renderScaled(BaseEngine* engine, PixelSurface* surface, int ds
 		const int visibleH = visibleY2 - visibleY1;
 		if (!ensureScaledSurface(visibleW, visibleH))
 			return;
-		fillScaledSurface(visibleX1 - sx1, visibleY1 - sy1, visibleW, visibleH, scaledW, scaledH,
+		fillScaledSurface(static_cast<int>(static_cast<int64_t>(visibleX1) - sx1),
+			static_cast<int>(static_cast<int64_t>(visibleY1) - sy1), visibleW, visibleH, scaledW, scaledH,
 			srcX, srcY, srcW, srcH);
 		source = m_scaledSurface;
 		sourceRect = { 0, 0, visibleW, visibleH };
@@ -293,13 +308,13 @@ void ImageHandle::fillScaledSurface(int offsetX, int offsetY, int width, int hei
 	const RawImageData& image = *m_image;
 	const int rowStride = m_scaledSurface->pitch / 4;
 	uint32_t* pixels = static_cast<uint32_t*>(m_scaledSurface->pixels);
-	std::vector<int> sourceColumns(static_cast<size_t>(width));
+	std::vector<int64_t> sourceColumns(static_cast<size_t>(width));
 	for (int j = 0; j < width; j++)
 		sourceColumns[j] = scaledSource(srcX, offsetX + j, srcW, scaledW);
 	for (int i = 0; i < height; i++)
 	{
 		uint32_t* row = pixels + static_cast<size_t>(i) * rowStride;
-		const int sourceY = scaledSource(srcY, offsetY + i, srcH, scaledH);
+		const int64_t sourceY = scaledSource(srcY, offsetY + i, srcH, scaledH);
 		if (sourceY < 0 || sourceY >= image.getHeight())
 		{
 			std::memset(row, 0, static_cast<size_t>(width) * sizeof(uint32_t));
@@ -307,8 +322,10 @@ void ImageHandle::fillScaledSurface(int offsetX, int offsetY, int width, int hei
 		}
 		for (int j = 0; j < width; j++)
 		{
-			const int sourceX = sourceColumns[j];
-			row[j] = (sourceX < 0 || sourceX >= image.getWidth()) ? 0u : image.getRawPixel(sourceX, sourceY);
+			const int64_t sourceX = sourceColumns[j];
+			row[j] = (sourceX < 0 || sourceX >= image.getWidth())
+				? 0u
+				: image.getRawPixel(static_cast<int>(sourceX), static_cast<int>(sourceY));
 		}
 	}
 }

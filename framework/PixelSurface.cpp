@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "BaseEngine.h"
 #include "Diagnostics.h"
 #include "FilterPoints.h"
 #include "FontEntry.h"
+#include "VisibleArea.h"
 
 namespace
 {
@@ -19,10 +22,61 @@ const double twoPi = 6.283185307179586;
 const double fiveQuarterPi = 3.9269908169872414;
 const double sixthPi = 0.5235987755982988;
 
-// Real coordinate to pixel coordinate: add a half and truncate toward zero.
-inline int toPixel(double v)
+// Real coordinates are held within this distance: far beyond any surface, yet sums of such
+// pixel coordinates fit 64 bits and a double still counts every step between them.
+const double farthestCoordinate = 1e15;
+
+// Real coordinate to pixel coordinate: add a half and truncate toward zero. Values beyond the
+// far limit (and NaN, to the negative side) are held at it.
+inline int64_t toPixel(double v)
 {
-	return static_cast<int>(v + 0.5);
+	if (!(v > -farthestCoordinate))
+		return static_cast<int64_t>(-farthestCoordinate);
+	if (v > farthestCoordinate)
+		return static_cast<int64_t>(farthestCoordinate);
+	return static_cast<int64_t>(v + 0.5);
+}
+
+// Coordinate of point i of a line, before it becomes an int.
+inline double linePoint(double start, double step, int64_t i)
+{
+	return std::trunc(start + 0.5 + i * step);
+}
+
+// Narrows the steps [first, last] of a line to those whose coordinate on one axis lies in
+// [low, high]. Along each axis the points move one way only, so these steps form one run,
+// found by bisection with the very arithmetic that places the points.
+void narrowLineSteps(double start, double step, int64_t low, int64_t high, int64_t& first, int64_t& last)
+{
+	auto firstStepWhere = [&](auto holds) {
+		int64_t from = first;
+		int64_t to = last + 1;
+		while (from < to)
+		{
+			const int64_t middle = from + (to - from) / 2;
+			if (holds(linePoint(start, step, middle)))
+				to = middle;
+			else
+				from = middle + 1;
+		}
+		return from;
+	};
+	const double lowValue = static_cast<double>(low);
+	const double highValue = static_cast<double>(high);
+	int64_t runFirst;
+	int64_t runEnd;
+	if (step >= 0)
+	{
+		runFirst = firstStepWhere([lowValue](double v) { return v >= lowValue; });
+		runEnd = firstStepWhere([highValue](double v) { return v > highValue; });
+	}
+	else
+	{
+		runFirst = firstStepWhere([highValue](double v) { return v <= highValue; });
+		runEnd = firstStepWhere([lowValue](double v) { return v < lowValue; });
+	}
+	first = runFirst;
+	last = runEnd - 1;
 }
 
 inline double positiveAngle(double a)
@@ -278,11 +332,16 @@ int PixelSurface::getRedrawVirtualMaxY() const
 
 void PixelSurface::drawLine(double x1, double y1, double x2, double y2, unsigned int colour)
 {
-	const int n = std::abs(toPixel(x2) - toPixel(x1)) + std::abs(toPixel(y2) - toPixel(y1)) + 2;
+	const int64_t n = std::llabs(toPixel(x2) - toPixel(x1)) + std::llabs(toPixel(y2) - toPixel(y1)) + 2;
 	const double dx = (x2 - x1) / n;
 	const double dy = (y2 - y1) / n;
-	for (int i = 0; i <= n; ++i)
-		setPixel(static_cast<int>(x1 + 0.5 + i * dx), static_cast<int>(y1 + 0.5 + i * dy), colour);
+	const VisibleArea area = VisibleArea::throughFilter(*this);
+	int64_t first = 0;
+	int64_t last = n;
+	narrowLineSteps(x1, dx, area.minX(), area.maxX(), first, last);
+	narrowLineSteps(y1, dy, area.minY(), area.maxY(), first, last);
+	for (int64_t i = first; i <= last; ++i)
+		setPixel(static_cast<int>(linePoint(x1, dx, i)), static_cast<int>(linePoint(y1, dy, i)), colour);
 }
 
 void PixelSurface::drawThickLine(double x1, double y1, double x2, double y2, unsigned int colour, int thickness)
@@ -342,13 +401,16 @@ void PixelSurface::drawTrapezium(double xL, double xR, double yAL, double yAR, d
 		swapDoubles(yAL, yAR);
 		swapDoubles(yBL, yBR);
 	}
-	const int cL = toPixel(xL);
-	const int cR = toPixel(xR);
-	auto drawSpan = [this, colour](int column, double yA, double yB) {
-		int top = toPixel(std::min(yA, yB));
-		int bottom = toPixel(std::max(yA, yB));
-		for (int y = top; y <= bottom; ++y)
-			setPixel(column, y, colour);
+	const int64_t cL = toPixel(xL);
+	const int64_t cR = toPixel(xR);
+	const VisibleArea area = VisibleArea::throughFilter(*this);
+	auto drawSpan = [this, colour, &area](int64_t column, double yA, double yB) {
+		int64_t top = toPixel(std::min(yA, yB));
+		int64_t bottom = toPixel(std::max(yA, yB));
+		if (!area.hasColumn(column) || !area.clipRows(top, bottom))
+			return;
+		for (int64_t y = top; y <= bottom; ++y)
+			setPixel(static_cast<int>(column), static_cast<int>(y), colour);
 	};
 	if (cL == cR)
 	{
@@ -357,7 +419,10 @@ void PixelSurface::drawTrapezium(double xL, double xR, double yAL, double yAR, d
 		return;
 	}
 	drawSpan(cL, yAL, yBL);
-	for (int k = cL + 1; k < cR; ++k)
+	int64_t firstColumn = cL + 1;
+	int64_t lastColumn = cR - 1;
+	area.clipColumns(firstColumn, lastColumn);
+	for (int64_t k = firstColumn; k <= lastColumn; ++k)
 	{
 		double yA = (k - xL) * (yAR - yAL) / (xR - xL) + yAL;
 		double yB = (k - xL) * (yBR - yBL) / (xR - xL) + yBL;
@@ -434,7 +499,10 @@ void PixelSurface::drawPolygon(int count, double* xs, double* ys, unsigned int c
 		return;
 	if (count == 1)
 	{
-		setPixel(toPixel(xs[0]), toPixel(ys[0]), colour);
+		const int64_t x = toPixel(xs[0]);
+		const int64_t y = toPixel(ys[0]);
+		if (VisibleArea::throughFilter(*this).contains(x, y))
+			setPixel(static_cast<int>(x), static_cast<int>(y), colour);
 		return;
 	}
 	if (count == 2)
@@ -464,15 +532,19 @@ void PixelSurface::drawRectangle(int x1, int y1, int x2, int y2, unsigned int co
 {
 	if (x1 > x2) swapInts(x1, x2);
 	if (y1 > y2) swapInts(y1, y2);
-	for (int x = x1; x <= x2; ++x)
-		for (int y = y1; y <= y2; ++y)
-			setPixel(x, y, colour);
+	int64_t left = x1, right = x2, top = y1, bottom = y2;
+	const VisibleArea area = VisibleArea::throughFilter(*this);
+	if (!area.clipColumns(left, right) || !area.clipRows(top, bottom))
+		return;
+	for (int64_t x = left; x <= right; ++x)
+		for (int64_t y = top; y <= bottom; ++y)
+			setPixel(static_cast<int>(x), static_cast<int>(y), colour);
 }
 
 namespace
 {
 // The ellipse inside a box, as the test value at a point: <= 1 inside. Sizes are squared
-// in 64 bits so that large boxes do not overflow an int.
+// as unsigned 64-bit values: a box spanning the whole int range still squares exactly.
 struct EllipseTest
 {
 	double cx, cy, rx2, ry2;
@@ -482,8 +554,8 @@ struct EllipseTest
 		if (y1 > y2) std::swap(y1, y2);
 		cx = (static_cast<long long>(x1) + x2) / 2.0;
 		cy = (static_cast<long long>(y1) + y2) / 2.0;
-		const long long w = static_cast<long long>(x2) - x1;
-		const long long h = static_cast<long long>(y2) - y1;
+		const uint64_t w = static_cast<uint64_t>(static_cast<long long>(x2) - x1);
+		const uint64_t h = static_cast<uint64_t>(static_cast<long long>(y2) - y1);
 		rx2 = static_cast<double>(w * w) / 4.0;
 		ry2 = static_cast<double>(h * h) / 4.0;
 	}
@@ -494,42 +566,61 @@ struct EllipseTest
 };
 }
 
+// Visits the points of the box that lie in the area, columns outer, and hands on those inside the ellipse.
 template <typename SetPixel>
-void PixelSurface::rasteriseOval(int x1, int y1, int x2, int y2, SetPixel setPixelFunction)
+void PixelSurface::rasteriseOval(const VisibleArea& area, int x1, int y1, int x2, int y2, SetPixel setPixelFunction)
 {
 	if (x1 > x2) swapInts(x1, x2);
 	if (y1 > y2) swapInts(y1, y2);
 	const EllipseTest ellipse(x1, y1, x2, y2);
-	for (int x = x1; x <= x2; ++x)
-		for (int y = y1; y <= y2; ++y)
-			if (ellipse.value(x, y) <= 1.0)
-				setPixelFunction(x, y);
+	int64_t left = x1, right = x2, top = y1, bottom = y2;
+	if (!area.clipColumns(left, right) || !area.clipRows(top, bottom))
+		return;
+	for (int64_t x = left; x <= right; ++x)
+		for (int64_t y = top; y <= bottom; ++y)
+			if (ellipse.value(static_cast<int>(x), static_cast<int>(y)) <= 1.0)
+				setPixelFunction(static_cast<int>(x), static_cast<int>(y));
 }
 
 void PixelSurface::drawOval(int x1, int y1, int x2, int y2, unsigned int colour)
 {
-	rasteriseOval(x1, y1, x2, y2, [this, colour](int x, int y) { setPixel(x, y, colour); });
+	rasteriseOval(VisibleArea::throughFilter(*this), x1, y1, x2, y2,
+		[this, colour](int x, int y) { setPixel(x, y, colour); });
 }
 
 // Unfiltered: only points inside the surface are written.
 void PixelSurface::rawDrawOval(int x1, int y1, int x2, int y2, unsigned int colour)
 {
-	rasteriseOval(x1, y1, x2, y2, [this, colour](int x, int y) {
-		if (x >= 0 && y >= 0 && x < getWidth() && y < getHeight())
-			rawSetPixel(x, y, colour);
-	});
+	rasteriseOval(VisibleArea::ofSurface(*this), x1, y1, x2, y2,
+		[this, colour](int x, int y) { rawSetPixel(x, y, colour); });
 }
 
 void PixelSurface::drawHollowOval(int x1, int y1, int x2, int y2, int innerX1, int innerY1, int innerX2, int innerY2, unsigned int colour)
 {
 	const EllipseTest inner(innerX1, innerY1, innerX2, innerY2);
-	rasteriseOval(x1, y1, x2, y2, [this, colour, &inner](int x, int y) {
+	rasteriseOval(VisibleArea::throughFilter(*this), x1, y1, x2, y2, [this, colour, &inner](int x, int y) {
 		if (inner.value(x, y) >= 1.0)
 			setPixel(x, y, colour);
 	});
 }
 
 // ---------------------------------------------------------------- text
+
+namespace
+{
+// Pixel (i, j) of rendered text read at the surface's own depth; other depths count as 0.
+unsigned int glyphValue(const SDL_Surface* rendered, int i, int j)
+{
+	const Uint8* bytes = static_cast<const Uint8*>(rendered->pixels);
+	switch (rendered->format->BitsPerPixel)
+	{
+	case 8: return bytes[j * rendered->pitch + i];
+	case 16: return reinterpret_cast<const Uint16*>(bytes)[(j * rendered->pitch) / 2 + i];
+	case 32: return reinterpret_cast<const Uint32*>(bytes)[(j * rendered->pitch) / 4 + i];
+	default: return 0;
+	}
+}
+}
 
 SDL_Surface* PixelSurface::renderText(const char* text, unsigned int colour, FontEntry* font) const
 {
@@ -547,22 +638,16 @@ void PixelSurface::drawString(int x, int y, const char* text, unsigned int colou
 	SDL_Surface* rendered = renderText(text, colour, font);
 	if (rendered == nullptr)
 		return;
-	const int depth = rendered->format->BitsPerPixel;
-	const Uint8* bytes = static_cast<const Uint8*>(rendered->pixels);
-	for (int i = 0; i < rendered->w; ++i)
+	// Only the glyph pixels that can land are visited, so positions near the int limits are safe.
+	int64_t firstColumn = x, lastColumn = static_cast<int64_t>(x) + rendered->w - 1;
+	int64_t firstRow = y, lastRow = static_cast<int64_t>(y) + rendered->h - 1;
+	const VisibleArea area = VisibleArea::throughFilter(*this);
+	if (area.clipColumns(firstColumn, lastColumn) && area.clipRows(firstRow, lastRow))
 	{
-		for (int j = 0; j < rendered->h; ++j)
-		{
-			unsigned int value = 0;
-			if (depth == 8)
-				value = bytes[j * rendered->pitch + i];
-			else if (depth == 16)
-				value = reinterpret_cast<const Uint16*>(bytes)[(j * rendered->pitch) / 2 + i];
-			else if (depth == 32)
-				value = reinterpret_cast<const Uint32*>(bytes)[(j * rendered->pitch) / 4 + i];
-			if (value != 0)
-				setPixel(x + i, y + j, colour);
-		}
+		for (int64_t column = firstColumn; column <= lastColumn; ++column)
+			for (int64_t row = firstRow; row <= lastRow; ++row)
+				if (glyphValue(rendered, static_cast<int>(column - x), static_cast<int>(row - y)) != 0)
+					setPixel(static_cast<int>(column), static_cast<int>(row), colour);
 	}
 	SDL_FreeSurface(rendered);
 }

@@ -8,6 +8,7 @@
 class BaseEngine;
 class FilterPoints;
 class FontEntry;
+class VisibleArea;
 
 class PixelSurface
 {
@@ -87,7 +88,8 @@ private:
 	bool mustLock() const;
 	bool isWholeScreenRedraw() const;
 	SDL_Surface* renderText(const char* text, unsigned int colour, FontEntry* font) const;
-	template <typename SetPixel> void rasteriseOval(int x1, int y1, int x2, int y2, SetPixel setPixelFunction);
+	template <typename SetPixel>
+	void rasteriseOval(const VisibleArea& area, int x1, int y1, int x2, int y2, SetPixel setPixelFunction);
 	void recordProbe(int x, int y);
 	bool isEar(int count, const double* xs, const double* ys, int i, int j, int k) const;
 

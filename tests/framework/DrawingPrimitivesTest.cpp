@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "BaseEngine.h"
 #include "EngineHarness.h"
+#include "FilterPointsScaling.h"
+#include "FilterPointsTranslation.h"
 
 namespace
 {
@@ -40,6 +45,19 @@ protected:
 	BaseEngine engine;
 	EngineHarness harness{engine};
 	PixelSurface* surface = nullptr;
+};
+
+// Ends a filter chain: keeps, in order, every point that lands on the surface.
+struct LandingPoints : FilterPoints
+{
+	std::vector<std::pair<int, int>> points;
+	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int&) override
+	{
+		const bool lands = x >= 0 && y >= 0 && x < surface->getWidth() && y < surface->getHeight();
+		if (lands)
+			points.emplace_back(x, y);
+		return lands;
+	}
 };
 }
 
@@ -148,6 +166,76 @@ TEST_F(DrawingPrimitivesTest, ThickLinesAreWiderThanThinOnes)
 	surface->drawArrow(100, 300, 300, 300, 0, 0, ink, 1, 20);
 	EXPECT_TRUE(inked(290, 300));
 	EXPECT_TRUE(inked(285, 303));
+}
+
+TEST_F(DrawingPrimitivesTest, PrimitivesWithExtremeCoordinatesReturnAfterDrawingOnlyTheirVisiblePart)
+{
+	const int everything = 1000 * 700;
+	const int lo = INT_MIN, hi = INT_MAX;
+
+	// A laser drawn for a ship saved near the int limit: nothing of it shows.
+	surface->drawRectangle(100, hi - 5, 104, hi, ink);
+	surface->drawString(hi - 3, hi - 3, "Hello", ink);
+	EXPECT_EQ(0, inkedCount(0, 0, 999, 699));
+
+	surface->drawRectangle(lo, lo, hi, hi, ink);
+	EXPECT_EQ(everything, inkedCount(0, 0, 999, 699));
+
+	surface->fill(paper);
+	surface->drawOval(lo, lo, hi, hi, ink);
+	EXPECT_EQ(everything, inkedCount(0, 0, 999, 699));
+
+	surface->fill(paper);
+	surface->rawDrawOval(lo, lo, hi, hi, ink);
+	EXPECT_EQ(everything, inkedCount(0, 0, 999, 699));
+
+	surface->fill(paper);
+	surface->drawHollowOval(lo, lo, hi, hi, 100, 100, 200, 200, ink);
+	EXPECT_TRUE(inked(0, 0));
+	EXPECT_FALSE(inked(150, 150));
+
+	surface->fill(paper);
+	surface->drawLine(lo, 350, hi, 350, ink);
+	EXPECT_EQ(1000, inkedCount(0, 0, 999, 699));
+
+	surface->fill(paper);
+	surface->drawThickLine(500, lo, 500, hi, ink, 9);
+	EXPECT_TRUE(inked(500, 0));
+	EXPECT_TRUE(inked(503, 699));
+	EXPECT_FALSE(inked(490, 350));
+
+	// Below the diagonal from the far top-left to the far bottom-right.
+	surface->fill(paper);
+	surface->drawTriangle(lo, lo, hi, hi, lo, hi, ink);
+	EXPECT_TRUE(inked(0, 699));
+	EXPECT_TRUE(inked(300, 310));
+	EXPECT_FALSE(inked(310, 300));
+
+	surface->fill(paper);
+	double xs[] = {double(lo), double(hi), double(hi), double(lo)};
+	double ys[] = {double(lo), double(lo), double(hi), double(hi)};
+	surface->drawPolygon(4, xs, ys, ink);
+	EXPECT_EQ(everything, inkedCount(0, 0, 999, 699));
+}
+
+TEST_F(DrawingPrimitivesTest, BoundedDrawingOffersAZoomAndScrollChainTheSameLandingPoints)
+{
+	// Two virtual columns per screen column (truncating toward zero, so virtual columns just
+	// left of the scrolled edge still land) and three screen rows per virtual row.
+	LandingPoints landing;
+	FilterPointsScaling zoom(-1, 2, &landing);
+	FilterPointsTranslation scroll(-7, 11, &zoom);
+	surface->setFilter(&scroll);
+
+	surface->drawRectangle(-100, -100, 2200, 400, ink);
+	const std::vector<std::pair<int, int>> moderate = std::move(landing.points);
+	landing.points.clear();
+	surface->drawRectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX, ink);
+	surface->setFilter(engine.getEngineFilter());
+
+	// 2001 virtual columns (one of them left of the edge) by 700 screen rows.
+	EXPECT_EQ(2001 * 700, static_cast<int>(moderate.size()));
+	EXPECT_TRUE(moderate == landing.points);
 }
 
 TEST_F(DrawingPrimitivesTest, AnglesRunClockwiseOnScreen)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "BaseEngine.h"
 #include "CoordinateMappingRotate.h"
 #include "EngineHarness.h"
@@ -10,6 +12,7 @@
 #include "ImageHandle.h"
 #include "ImageManager.h"
 #include "PixelSurface.h"
+#include "RawImageData.h"
 #include "TestImages.h"
 
 namespace
@@ -178,6 +181,55 @@ TEST_F(ImageDrawingTest, ScaledDrawStretchesAndHonoursAlpha)
 	EXPECT_EQ(0x0000FFu, pixel(202, 202));
 }
 
+TEST_F(ImageDrawingTest, ScaledDrawShowsThePixelsOfSDLsScaledBlitOfTheWholePicture)
+{
+	const unsigned int ground = 0x0000FF;
+	struct Case
+	{
+		int pictureW, pictureH;
+		SDL_Rect source;
+		SDL_Rect destination;
+		int transparent;
+	};
+	const Case cases[] = {
+		{ 30, 21, { 0, 0, 30, 21 }, { 100, 100, 10, 7 }, -1 }, // a third
+		{ 30, 21, { 0, 0, 30, 21 }, { 200, 100, 20, 14 }, -1 }, // two thirds
+		{ 20, 14, { 0, 0, 20, 14 }, { 300, 100, 30, 21 }, -1 }, // one and a half
+		{ 200, 150, { 0, 0, 200, 150 }, { 400, 100, 123, 77 }, -1 },
+		{ 200, 150, { 0, 0, 200, 150 }, { -50, 650, 123, 77 }, -1 }, // partly off the surface
+		{ 200, 150, { 50, 40, 120, 90 }, { 600, 300, 77, 33 }, -1 }, // part of a sheet, as the cards draw
+		{ 30, 21, { 0, 0, 30, 21 }, { 700, 100, 10, 7 }, static_cast<int>(rgb(patternColour(4, 4))) },
+	};
+	for (size_t n = 0; n < sizeof(cases) / sizeof(cases[0]); n++)
+	{
+		const Case& c = cases[n];
+		surface->fill(ground);
+		ImageHandle image = load("scaled" + std::to_string(n) + ".png", c.pictureW, c.pictureH, patternColour);
+		image.setTransparencyColour(c.transparent);
+		const SDL_Rect& d = c.destination;
+		image.renderScaled(&engine, surface, d.x, d.y, d.w, d.h, c.source.x, c.source.y, c.source.w, c.source.h);
+
+		SDL_Surface* expected = RawImageData::createArgbSurface(d.w, d.h);
+		ASSERT_NE(nullptr, expected);
+		SDL_Rect source = c.source;
+		SDL_BlitScaled(image.getRawImageData()->getSurface(), &source, expected, nullptr);
+		int compared = 0, wrong = 0;
+		for (int y = 0; y < d.h; y++)
+			for (int x = 0; x < d.w; x++)
+			{
+				const int sx = d.x + x, sy = d.y + y;
+				if (sx < 0 || sy < 0 || sx >= surface->getWidth() || sy >= surface->getHeight())
+					continue;
+				const uint32_t want = static_cast<uint32_t*>(expected->pixels)[y * expected->pitch / 4 + x];
+				compared++;
+				wrong += pixel(sx, sy) == ((want >> 24) == 0 ? ground : rgb(want)) ? 0 : 1;
+			}
+		SDL_FreeSurface(expected);
+		EXPECT_GT(compared, 0) << "case " << n;
+		EXPECT_EQ(0, wrong) << "case " << n;
+	}
+}
+
 TEST_F(ImageDrawingTest, ScaledDrawAtHighZoomMakesOnlyTheVisiblePart)
 {
 	FilterPointsScaling zoom(49, 49, engine.getEngineFilter()); // 50 screen pixels per virtual pixel
@@ -191,9 +243,10 @@ TEST_F(ImageDrawingTest, ScaledDrawAtHighZoomMakesOnlyTheVisiblePart)
 	EXPECT_EQ(rgb(patternColour(1, 0)), pixel(50, 0));
 	EXPECT_EQ(rgb(patternColour(19, 13)), pixel(999, 699));
 
-	// Scrolled into the middle of the picture, only what shows is sampled.
+	// Scrolled into the middle of the picture, only what shows is sampled. The 16.16 step of
+	// 100 to 5000 is truncated, so the 2000th screen pixel still shows picture pixel 39.
 	image.renderScaled(&engine, surface, -40, -40, 100, 100, 0, 0, 100, 100);
-	EXPECT_EQ(rgb(patternColour(40, 40)), pixel(0, 0));
+	EXPECT_EQ(rgb(patternColour(39, 39)), pixel(0, 0));
 }
 
 TEST_F(ImageDrawingTest, ScratchSurfacesBelongToOneHandleEach)
