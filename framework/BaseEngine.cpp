@@ -645,14 +645,17 @@ void BaseEngine::drawBackgroundTrapezium(double xLeft, double xRight, double yFi
 // Coordinates come as x1, y1, x2, y2, ...; the surface takes the xs and the ys as two arrays.
 void BaseEngine::drawBackgroundPolygon(int count, const double* coordinates, unsigned int colour)
 {
-	double xs[8];
-	double ys[8];
+	if (count <= 0)
+		return;
+	// drawPolygon rearranges its arrays, so it gets copies sized to the vertex count.
+	std::vector<double> xs(static_cast<size_t>(count));
+	std::vector<double> ys(static_cast<size_t>(count));
 	for (int i = 0; i < count; ++i)
 	{
-		xs[i] = coordinates[2 * i];
-		ys[i] = coordinates[2 * i + 1];
+		xs[static_cast<size_t>(i)] = coordinates[2 * i];
+		ys[static_cast<size_t>(i)] = coordinates[2 * i + 1];
 	}
-	m_backgroundSurface->drawPolygon(count, xs, ys, colour);
+	m_backgroundSurface->drawPolygon(count, xs.data(), ys.data(), colour);
 }
 
 void BaseEngine::drawBackgroundQuadrilateral(double x1, double y1, double x2, double y2, double x3, double y3,

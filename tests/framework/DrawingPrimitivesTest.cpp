@@ -152,6 +152,27 @@ TEST_F(DrawingPrimitivesTest, ConcavePolygonLeavesItsNotchEmpty)
 	EXPECT_FALSE(inked(250, 250));
 }
 
+// The engine's background polygons take any number of corners, not just the eight its
+// named shapes use.
+TEST(EnginePolygonTest, BackgroundPolygonsWithManyCornersFill)
+{
+	struct PolygonEngine : BaseEngine
+	{
+		using BaseEngine::drawBackgroundPolygon;
+	} engine;
+	EngineHarness harness(engine);
+	ASSERT_EQ(0, harness.initialise());
+	// A twelve-cornered square outline, clockwise on the screen, three corners a side.
+	const double corners[] = {300, 300, 350, 300, 400, 300, 400, 350, 400, 400, 400, 450,
+		350, 450, 300, 450, 250, 450, 250, 400, 250, 350, 250, 325};
+	engine.getBackgroundSurface()->mySDLLockSurface();
+	engine.drawBackgroundPolygon(12, corners, ink);
+	engine.getBackgroundSurface()->mySDLUnlockSurface();
+	EXPECT_EQ(ink, harness.backgroundPixel(320, 420));
+	EXPECT_EQ(ink, harness.backgroundPixel(390, 310));
+	engine.deinitialise();
+}
+
 TEST_F(DrawingPrimitivesTest, ThickLinesAreWiderThanThinOnes)
 {
 	surface->drawThickLine(100, 100, 300, 100, ink, 1);
