@@ -1,6 +1,27 @@
 #include "DisplayableObject.h"
 
 #include "BaseEngine.h"
+#include "SaturatingInt.h"
+
+namespace
+{
+// One axis of keepInsideWindow. Positions read from files may lie anywhere in the int
+// range, so the edges are worked out wide: an extreme position ends where the window
+// rules put it instead of wrapping.
+int positionInsideWindow(int position, int drawOffset, int size, int windowSize)
+{
+	const long long nearEdge = static_cast<long long>(position) + drawOffset;
+	long long clamped = position;
+	if (nearEdge < 0)
+		clamped = -static_cast<long long>(drawOffset);
+	else if (nearEdge + size >= windowSize)
+		clamped = static_cast<long long>(windowSize) - drawOffset - size;
+	// Wider than the window: the near edge stays at 0.
+	if (clamped + drawOffset < 0)
+		clamped = -static_cast<long long>(drawOffset);
+	return clampToInt(clamped);
+}
+} // namespace
 
 DisplayableObject::DisplayableObject(int x, int y, BaseEngine* engine, int width, int height, bool topLeft)
 	: m_engine(engine), m_x(x), m_y(y),
@@ -66,19 +87,6 @@ void DisplayableObject::keepInsideWindow()
 {
 	if (m_engine == nullptr)
 		return;
-	const int windowWidth = m_engine->getWindowWidth();
-	const int windowHeight = m_engine->getWindowHeight();
-	if (getLeftEdge() < 0)
-		m_x = -m_drawOffsetX;
-	else if (getLeftEdge() + m_width >= windowWidth)
-		m_x = windowWidth - m_drawOffsetX - m_width;
-	if (getTopEdge() < 0)
-		m_y = -m_drawOffsetY;
-	else if (getTopEdge() + m_height >= windowHeight)
-		m_y = windowHeight - m_drawOffsetY - m_height;
-	// Wider than the window: the left edge stays at 0.
-	if (getLeftEdge() < 0)
-		m_x = -m_drawOffsetX;
-	if (getTopEdge() < 0)
-		m_y = -m_drawOffsetY;
+	m_x = positionInsideWindow(m_x, m_drawOffsetX, m_width, m_engine->getWindowWidth());
+	m_y = positionInsideWindow(m_y, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }

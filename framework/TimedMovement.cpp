@@ -1,7 +1,8 @@
 #include "TimedMovement.h"
 
-#include <cstdint>
 #include <utility>
+
+#include "SaturatingInt.h"
 
 void TimedMovement::clear()
 {
@@ -20,12 +21,13 @@ void TimedMovement::setup(int startX, int startY, int endX, int endY, int startT
 	m_currentY = startY;
 }
 
-int TimedMovement::interpolate(int start, int end, int elapsed, int duration)
+int TimedMovement::interpolate(int start, int end, long long elapsed, long long duration)
 {
-	// The product comes first (truncating division after it) and is taken wide: long
-	// movements over long distances pass the int range.
-	const int64_t step = static_cast<int64_t>(elapsed) * (static_cast<int64_t>(end) - start) / duration;
-	return static_cast<int>(start + step);
+	// The product comes first (truncating division after it). Times and distances may each
+	// span the whole int range, so the product is taken in 128 bits; the quotient is then
+	// smaller than the distance and the result lies between start and end.
+	const __int128 step = static_cast<__int128>(elapsed) * (static_cast<long long>(end) - start) / duration;
+	return static_cast<int>(start + static_cast<long long>(step));
 }
 
 void TimedMovement::calculate(int time)
@@ -42,8 +44,8 @@ void TimedMovement::calculate(int time)
 	}
 	else
 	{
-		const int elapsed = time - m_startTime;
-		const int duration = m_endTime - m_startTime;
+		const long long elapsed = static_cast<long long>(time) - m_startTime;
+		const long long duration = static_cast<long long>(m_endTime) - m_startTime;
 		m_currentX = interpolate(m_startX, m_endX, elapsed, duration);
 		m_currentY = interpolate(m_startY, m_endY, elapsed, duration);
 	}
@@ -56,5 +58,6 @@ void TimedMovement::reverse()
 	std::swap(m_startX, m_endX);
 	std::swap(m_startY, m_endY);
 	m_startTime = oldEndTime;
-	m_endTime = 2 * oldEndTime - oldStartTime;
+	// A movement that would end beyond the int range of times ends at its limit.
+	m_endTime = clampToInt(2LL * oldEndTime - oldStartTime);
 }

@@ -20,7 +20,7 @@ public:
 	int getEndTime() const { return m_endTime; }
 
 private:
-	static int interpolate(int start, int end, int elapsed, int duration);
+	static int interpolate(int start, int end, long long elapsed, long long duration);
 
 	int m_startTime = 0;
 	int m_endTime = 0;

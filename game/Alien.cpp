@@ -2,6 +2,7 @@
 
 #include "BaseEngine.h"
 #include "Laser.h"
+#include "SaturatingInt.h"
 #include "StateLevel.h"
 
 namespace
@@ -78,9 +79,10 @@ void Alien::update(int time)
 		m_gameEngine->requestFullRedraw();
 		return;
 	}
-	// A shot alien scores on every explosion tick; an escaped one scores nothing.
+	// A shot alien scores on every explosion tick; an escaped one scores nothing. The score
+	// stops at the int limits, whatever a saved game started it at.
 	if (m_y < bottomLine)
-		*m_score += m_points;
+		*m_score = saturatingAdd(*m_score, m_points);
 	explode(); // may delete the alien: nothing may follow
 }
 
@@ -125,8 +127,8 @@ void Alien::escapeCheck()
 	if (m_dying || m_y <= bottomLine)
 		return;
 	m_dying = true;
-	*m_lives -= escapeLifeCost;
-	*m_score -= escapePointCost;
+	*m_lives = saturatingAdd(*m_lives, -escapeLifeCost);
+	*m_score = saturatingAdd(*m_score, -escapePointCost);
 }
 
 void Alien::descend(int count, int stepY, int directionAfterRight, int directionAfterOther)

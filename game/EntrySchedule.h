@@ -11,9 +11,11 @@ public:
 	bool advance(int time);
 	bool isActive() const { return m_active; }
 	// Game time since the enemy entered play.
-	int timeInPlay(int time) const { return time - m_creationTime - m_delay; }
+	int timeInPlay(int time) const;
 
 private:
+	long long entryTime() const;
+
 	int m_creationTime;
 	int m_delay;
 	bool m_active = false;

@@ -1,11 +1,14 @@
 #include "SavedGame.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "Diagnostics.h"
+#include "StreamReading.h"
 #include "TV4Engine.h"
 
 namespace
@@ -18,22 +21,25 @@ namespace
 	const size_t maxLineLength = 256;
 	const char* const temporarySuffix = ".tmp";
 
-	// One line without its line end (LF or CR LF); false at the end of the file.
-	bool readLine(std::FILE* file, std::string& line)
+	// The line of the text that starts at position, cut at maxLineLength and without its
+	// line end (LF or CR LF); position moves to the next line. False at the end of the text.
+	bool nextLine(const std::string& text, size_t& position, std::string& line)
 	{
-		line.clear();
-		int c = std::fgetc(file);
-		if (c == EOF)
+		if (position >= text.size())
 			return false;
-		while (c != EOF && c != '\n')
-		{
-			if (line.size() < maxLineLength)
-				line.push_back(static_cast<char>(c));
-			c = std::fgetc(file);
-		}
+		size_t end = text.find('\n', position);
+		if (end == std::string::npos)
+			end = text.size();
+		line = text.substr(position, std::min(end - position, maxLineLength));
+		position = end + 1;
 		if (!line.empty() && line.back() == '\r')
 			line.pop_back();
 		return true;
+	}
+
+	void reportSaveFailure(const char* what, const std::string& fileName, int error)
+	{
+		diagnosticPrintf("Unable to save the game: %s %s (%s)\n", what, fileName.c_str(), std::strerror(error));
 	}
 
 	bool isBlank(char c)
@@ -116,21 +122,40 @@ bool SavedGame::write(const TV4Engine& engine) const
 	std::FILE* file = std::fopen(temporaryName.c_str(), "w");
 	if (file == nullptr)
 	{
-		diagnosticPrintf("Unable to save the game: cannot create %s\n", temporaryName.c_str());
+		reportSaveFailure("cannot create", temporaryName, errno);
 		return false;
 	}
-	bool written = std::fprintf(file, "%d\n", engine.getLevel()) >= 0
+	if (!writeAndClose(file, engine))
+	{
+		const int error = errno;
+		std::remove(temporaryName.c_str());
+		reportSaveFailure("cannot write", temporaryName, error);
+		return false;
+	}
+	if (std::rename(temporaryName.c_str(), m_fileName.c_str()) != 0)
+	{
+		const int error = errno;
+		std::remove(temporaryName.c_str());
+		reportSaveFailure("cannot replace", m_fileName, error);
+		return false;
+	}
+	return true;
+}
+
+// False when a write or the close failed; errno then tells why.
+bool SavedGame::writeAndClose(std::FILE* file, const TV4Engine& engine)
+{
+	const bool written = std::fprintf(file, "%d\n", engine.getLevel()) >= 0
 		&& std::fprintf(file, "%s\n", engine.getPlayerName()) >= 0
 		&& std::fprintf(file, "%d\n", engine.getShipIndex()) >= 0
 		&& std::fprintf(file, "%d\n", engine.getLives()) >= 0
 		&& std::fprintf(file, "%d\n", engine.getScore()) >= 0
 		&& std::fprintf(file, "%d,%d,\n", engine.getShipX(), engine.getShipY()) >= 0;
-	written = std::fclose(file) == 0 && written;
-	if (written && std::rename(temporaryName.c_str(), m_fileName.c_str()) == 0)
-		return true;
-	std::remove(temporaryName.c_str());
-	diagnosticPrintf("Unable to save the game to %s\n", m_fileName.c_str());
-	return false;
+	const int writeError = errno;
+	const bool closed = std::fclose(file) == 0;
+	if (!written)
+		errno = writeError;
+	return written && closed;
 }
 
 int SavedGame::read(TV4Engine& engine) const
@@ -138,9 +163,11 @@ int SavedGame::read(TV4Engine& engine) const
 	std::FILE* file = std::fopen(m_fileName.c_str(), "r");
 	if (file == nullptr)
 		return noSavedGame;
-	Contents contents;
-	const bool valid = parse(file, contents);
+	std::string text;
+	const bool complete = readWholeStream(file, maxSavedStateSize, text);
 	std::fclose(file);
+	Contents contents;
+	const bool valid = complete && parse(text, contents);
 	if (!valid || !contents.hasLevel || contents.level < firstLevel || contents.level > lastLevel)
 		return nothingLoaded;
 	apply(contents, engine);
@@ -148,16 +175,17 @@ int SavedGame::read(TV4Engine& engine) const
 }
 
 // False when a line that is there does not hold what it must.
-bool SavedGame::parse(std::FILE* file, Contents& contents) const
+bool SavedGame::parse(const std::string& text, Contents& contents) const
 {
+	size_t next = 0;
 	std::string line;
-	if (!readLine(file, line))
+	if (!nextLine(text, next, line))
 		return true;
 	contents.hasLevel = true;
 	if (!parseInt(line, INT_MIN, INT_MAX, contents.level))
 		return false;
 
-	if (!readLine(file, line))
+	if (!nextLine(text, next, line))
 		return true;
 	contents.hasName = true;
 	contents.name = line.substr(0, TV4Engine::playerNameLength);
@@ -176,14 +204,14 @@ bool SavedGame::parse(std::FILE* file, Contents& contents) const
 	};
 	for (const NumberLine& numberLine : numberLines)
 	{
-		if (!readLine(file, line))
+		if (!nextLine(text, next, line))
 			return true;
 		*numberLine.present = true;
 		if (!parseInt(line, numberLine.low, numberLine.high, *numberLine.value))
 			return false;
 	}
 
-	if (!readLine(file, line))
+	if (!nextLine(text, next, line))
 		return true;
 	const std::vector<std::string> position = splitAtCommas(line);
 	if (position.size() > 0)

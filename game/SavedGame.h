@@ -22,7 +22,8 @@ public:
 	// so a failed save never destroys the previous one. True when the file was written.
 	bool write(const TV4Engine& engine) const;
 	// Reads and checks the whole file before changing anything: the saved level (1 to 3)
-	// with the engine's player data replaced, noSavedGame, or nothingLoaded.
+	// with the engine's player data replaced, noSavedGame, or nothingLoaded (also for a
+	// file too large to be a saved game, which is read no further than that).
 	int read(TV4Engine& engine) const;
 
 	const std::string& getFileName() const { return m_fileName; }
@@ -30,7 +31,8 @@ public:
 private:
 	struct Contents;
 
-	bool parse(std::FILE* file, Contents& contents) const;
+	bool parse(const std::string& text, Contents& contents) const;
+	static bool writeAndClose(std::FILE* file, const TV4Engine& engine);
 	static void apply(const Contents& contents, TV4Engine& engine);
 
 	std::string m_fileName;

@@ -1,6 +1,7 @@
 #include "SpaceShipBonus.h"
 
 #include "BaseEngine.h"
+#include "SaturatingInt.h"
 
 namespace
 {
@@ -26,8 +27,9 @@ void SpaceShipBonus::update(int time)
 		explode();
 		return;
 	}
+	// A clock left running for weeks stops at the int limit rather than turning negative.
 	if (m_elapsed != nullptr)
-		*m_elapsed += tickMilliseconds;
+		*m_elapsed = saturatingAdd(*m_elapsed, tickMilliseconds);
 	move();
 }
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything twice (build/: normal, with the benchmarks;
-# build-asan/: AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both.
+# Installs what is missing (the test tools too), builds everything twice (build/: normal,
+# with the benchmarks; build-asan/: AddressSanitizer and UndefinedBehaviorSanitizer) and
+# runs every test in both.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="$(nproc)"
 
-bash "$ROOT/scripts/setup.sh" "$ROOT/build"
+TOLVANE_TEST_TOOLS=1 bash "$ROOT/scripts/setup.sh" "$ROOT/build"
 bash "$ROOT/scripts/setup.sh" "$ROOT/build-asan" -DTOLVANE_SANITIZE=ON -DTOLVANE_BENCHMARKS=OFF
 
 export SDL_VIDEODRIVER=offscreen

@@ -3,6 +3,8 @@
 # and builds one build directory.
 #   usage: scripts/setup.sh [BUILD_DIR [extra cmake options...]]
 # TOLVANE_TARGETS (space separated) limits the build to those targets; default: all.
+# TOLVANE_TEST_TOOLS=1 also installs what the tests need to run the real program: a virtual
+# display and a tool that gives it input.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -14,6 +16,10 @@ PACKAGES=(
 	fonts-dejavu-core fonts-dotgothic16
 	lame
 )
+TEST_PACKAGES=(xvfb xdotool)
+if [[ "${TOLVANE_TEST_TOOLS:-}" == 1 ]]; then
+	PACKAGES+=("${TEST_PACKAGES[@]}")
+fi
 
 missing_packages() {
 	local package status

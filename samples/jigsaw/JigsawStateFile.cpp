@@ -1,10 +1,12 @@
 #include "JigsawStateFile.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "JigsawStateLine.h"
+#include "StreamReading.h"
 
 namespace
 {
@@ -14,6 +16,45 @@ const char* const temporarySuffix = ".tmp";
 bool isCellSource(int value, int cells, int cellSize)
 {
 	return value >= 0 && value % cellSize == 0 && value / cellSize < cells;
+}
+
+// Nothing but blanks and line ends.
+bool isBlankLine(const char* text)
+{
+	return text[std::strspn(text, " \t\r\n")] == '\0';
+}
+
+// At most one line per piece is read; fewer lines are fine (the other pieces keep their
+// shuffled places), and so are blank lines at the end. A line that is read must be sound:
+// in the writer's columns, a turn of 0 to 3, and a cell of the picture no other line names.
+bool linesAreSound(FILE* file, int columns, int rows, int cellSize)
+{
+	const int pieces = columns * rows;
+	std::vector<bool> sourceUsed(static_cast<size_t>(pieces), false);
+	bool blankSeen = false;
+	for (int count = 0; count < pieces; ++count)
+	{
+		char text[JigsawStateLine::bufferSize];
+		if (std::fgets(text, JigsawStateLine::readSize, file) == nullptr)
+			break;
+		if (isBlankLine(text))
+		{
+			blankSeen = true;
+			continue;
+		}
+		JigsawStateLine line;
+		if (blankSeen || !JigsawStateLine::parse(text, line))
+			return false;
+		if (line.rotation < 0 || line.rotation > highestRotation)
+			return false;
+		if (!isCellSource(line.sourceX, columns, cellSize) || !isCellSource(line.sourceY, rows, cellSize))
+			return false;
+		const size_t cell = static_cast<size_t>(line.sourceY / cellSize) * columns + line.sourceX / cellSize;
+		if (sourceUsed[cell])
+			return false;
+		sourceUsed[cell] = true;
+	}
+	return !std::ferror(file);
 }
 } // namespace
 
@@ -26,30 +67,10 @@ bool JigsawStateFile::isValidState(FILE* file, int columns, int rows, int cellSi
 {
 	if (file == nullptr || columns <= 0 || rows <= 0 || cellSize <= 0)
 		return false;
-	const int pieces = columns * rows;
-	std::vector<bool> sourceUsed(static_cast<size_t>(pieces), false);
-	int count = 0;
-	JigsawStateLine line;
-	while (true)
-	{
-		// Tell a clean end of file from a line that is not a state line.
-		const int next = std::fgetc(file);
-		if (next == EOF)
-			break;
-		std::ungetc(next, file);
-		if (count == pieces || !JigsawStateLine::readNext(file, line))
-			return false;
-		if (line.index != count || line.rotation < 0 || line.rotation > highestRotation)
-			return false;
-		if (!isCellSource(line.sourceX, columns, cellSize) || !isCellSource(line.sourceY, rows, cellSize))
-			return false;
-		const size_t cell = static_cast<size_t>(line.sourceY / cellSize) * columns + line.sourceX / cellSize;
-		if (sourceUsed[cell])
-			return false;
-		sourceUsed[cell] = true;
-		++count;
-	}
-	return count == pieces && !std::ferror(file);
+	std::string whole;
+	if (!readWholeStream(file, maxSavedStateSize, whole) || std::fseek(file, 0, SEEK_SET) != 0)
+		return false;
+	return linesAreSound(file, columns, rows, cellSize);
 }
 
 FILE* JigsawStateFile::openValidated(int columns, int rows, int cellSize) const

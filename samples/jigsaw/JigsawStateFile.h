@@ -1,6 +1,7 @@
 #pragma once
-// The jigsaw's saved-state file as a whole: read only when every line is sound and the
-// lines describe the puzzle being built, and replaced only by a complete new file.
+// The jigsaw's saved-state file as a whole: read only when it is of a sane size and every
+// line the pieces will read is sound and fits the puzzle being built, and replaced only by
+// a complete new file.
 
 #include <cstdio>
 #include <functional>
@@ -13,16 +14,19 @@ public:
 
 	const std::string& getPath() const { return m_path; }
 
-	// The file opened at its start when it holds exactly one sound line per piece of a
-	// puzzle of columns x rows cells of cellSize, each cell once; null otherwise (also
-	// when there is no file). The caller closes it.
+	// The file opened at its start when it is a sound state for a puzzle of columns x rows
+	// cells of cellSize (see isValidState); null otherwise (also when there is no file).
+	// The caller closes it.
 	FILE* openValidated(int columns, int rows, int cellSize) const;
 
 	// Runs writeLines into a temporary file beside the state file and renames it into
 	// place only when everything was written; false leaves the old state untouched.
 	bool save(const std::function<void(FILE*)>& writeLines) const;
 
-	// Reads the stream to its end; true when it is a sound state as openValidated describes.
+	// True when the stream, read from its start, ends within a bounded size and its first
+	// columns x rows lines (fewer are fine, blank ones only at the end, more are not read)
+	// are each sound: the writer's layout, a quarter turn of 0 to 3 and a cell of the picture
+	// that no other line names. The stream must be seekable.
 	static bool isValidState(FILE* file, int columns, int rows, int cellSize);
 
 private:

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "MovingObject.h"
+#include "SaturatingInt.h"
 #include "maze/MazeDemoMain.h"
 
 namespace
@@ -117,7 +118,7 @@ bool MazeDemoObject::teleportOnContact(int time)
 		m_direction = right;
 		const int x = cellCentreX(m_cellX);
 		const int y = cellCentreY(m_cellY);
-		m_movement.setup(x, y, x, y, time, time + randomStepDuration());
+		m_movement.setup(x, y, x, y, time, saturatingAdd(time, randomStepDuration()));
 		followMovement(time);
 		requestFullRedraw();
 		return true;
@@ -172,7 +173,8 @@ void MazeDemoObject::stepTowardsDirection(int time)
 		return;
 	m_cellX = nextX;
 	m_cellY = nextY;
-	m_movement.setup(m_x, m_y, cellCentreX(m_cellX), cellCentreY(m_cellY), time, time + randomStepDuration());
+	m_movement.setup(m_x, m_y, cellCentreX(m_cellX), cellCentreY(m_cellY), time,
+		saturatingAdd(time, randomStepDuration()));
 }
 
 void MazeDemoObject::followMovement(int time)

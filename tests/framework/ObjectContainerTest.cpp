@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "BaseEngine.h"
@@ -221,4 +222,12 @@ TEST_F(ObjectContainerTest, ObjectsClampIntoTheWindowWhenMade)
 	EXPECT_EQ(900, right.getX());
 	EXPECT_TRUE(right.containsPoint(900, 10));
 	EXPECT_FALSE(right.containsPoint(1000, 10));
+
+	// Positions at the ends of the int range (as a saved file may hold) clamp the same way.
+	DisplayableObject far(INT_MAX, INT_MAX, &engine, 100, 100, true);
+	EXPECT_EQ(900, far.getX());
+	EXPECT_EQ(600, far.getY());
+	DisplayableObject low(INT_MIN, INT_MIN, &engine, 100, 100, false);
+	EXPECT_EQ(50, low.getX());
+	EXPECT_EQ(50, low.getY());
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "TimedMovement.h"
 
 TEST(TimedMovementTest, PositionsFollowTheTime)
@@ -68,4 +70,13 @@ TEST(TimedMovementTest, LongMovementsDoNotOverflow)
 	movement.calculate(500000);
 	EXPECT_EQ(50000, movement.getX());
 	EXPECT_EQ(-50000, movement.getY());
+
+	// Across the whole int range of places and times, and reversed past its end.
+	movement.setup(INT_MIN, INT_MAX, INT_MAX, INT_MIN, INT_MIN, INT_MAX);
+	movement.calculate(0);
+	EXPECT_EQ(0, movement.getX());
+	EXPECT_EQ(-1, movement.getY());
+	movement.reverse();
+	EXPECT_EQ(INT_MAX, movement.getStartTime());
+	EXPECT_EQ(INT_MAX, movement.getEndTime());
 }

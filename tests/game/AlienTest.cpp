@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "Alien.h"
+#include "EntrySchedule.h"
 #include "Laser.h"
 #include "LevelFixture.h"
 
@@ -67,6 +69,15 @@ TEST_F(AlienTest, EntersPlayOnlyOnceItsDelayOfGameTimeHasPassed)
 	EXPECT_TRUE(alien(0)->isVisible());
 	EXPECT_EQ(502, alien(0)->getX());
 	EXPECT_EQ(102, alien(0)->getY());
+}
+
+// Late in a very long game the entry time lies past the end of the int range: the enemy
+// waits instead of the sum wrapping round and letting it in at once.
+TEST(EntryScheduleTest, EntryTimeBeyondTheIntRangeNeverComes)
+{
+	EntrySchedule schedule(INT_MAX - 10, 2025);
+	EXPECT_FALSE(schedule.advance(INT_MAX - 5));
+	EXPECT_FALSE(schedule.advance(INT_MAX));
 }
 
 TEST_F(AlienTest, PausedGameHidesAndFreezesAliensAndTheirSchedule)

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "EndlessFifo.h"
 #include "EngineHarness.h"
 #include "SavedGame.h"
 #include "TV4Engine.h"
@@ -168,6 +169,20 @@ TEST_F(SavedGameTest, ShortPositionLineKeepsWhatIsMissing)
 	EXPECT_EQ(player().shipY, m_kept.shipY);
 	EXPECT_EQ(load("1\nZed\n0\n1\n1\n,\n"), 1);
 	EXPECT_EQ(player().shipX, 300);
+}
+
+// A file that never ends a line, or one larger than any saved game, is refused after a
+// bounded read and changes nothing.
+TEST_F(SavedGameTest, EndlessOrOversizedFileIsRefusedAfterABoundedRead)
+{
+	{
+		EndlessFifo endless(m_file, "9");
+		EXPECT_EQ(SavedGame(m_file).read(*m_engine), SavedGame::nothingLoaded);
+		EXPECT_LT(endless.bytesWritten(), size_t(1) << 20);
+	}
+	EXPECT_EQ(player(), m_kept);
+	EXPECT_EQ(load("1\nZed\n0\n1\n1\n1,1,\n" + std::string(64 * 1024, '\n')), SavedGame::nothingLoaded);
+	EXPECT_EQ(player(), m_kept);
 }
 
 TEST_F(SavedGameTest, FailedSaveKeepsThePreviousFile)

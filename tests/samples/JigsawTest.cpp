@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "EndlessFifo.h"
 #include "EngineHarness.h"
 #include "ObjectsOfType.h"
 #include "SampleSnapshot.h"
@@ -90,6 +91,15 @@ protected:
 		for (JigsawPiece* piece : pieces())
 			states.push_back({piece->getX(), piece->getY(), piece->getRotation(), piece->getSourceX(), piece->getSourceY()});
 		return states;
+	}
+
+	// Every piece where a fresh shuffle lays it: on the layout grid, unturned.
+	bool laidOutAfresh()
+	{
+		for (const PieceState& piece : layout())
+			if (piece.x % 75 != 0 || piece.y % 75 != 0 || piece.x < 0 || piece.y < 0 || piece.rotation != 0)
+				return false;
+		return true;
 	}
 
 	// A window point on the piece that no overlay button and no piece drawn above it covers.
@@ -501,11 +511,21 @@ TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
 	EXPECT_EQ(100, line.sourceX);
 	EXPECT_EQ(50, line.sourceY);
 
-	const std::vector<std::string> damaged = {
+	// Lines beyond the pieces are not read and the index column is not used; fewer lines
+	// than pieces place only those pieces.
+	const std::vector<std::string> accepted = {
 		"",                                            // no lines
 		good.substr(0, good.size() - 42),              // a piece short
-		good.substr(0, good.size() - 10),              // cut inside the last line
 		good + good.substr(0, 42),                     // a line too many
+		good + "\r\n",                                 // a blank line at the end
+		good.substr(0, 42) + "\r\n\n",                  // one line, then blank ones
+		replaced(good, 42, "00007"),                   // index out of order
+	};
+	for (size_t i = 0; i < accepted.size(); ++i)
+		EXPECT_TRUE(validates(accepted[i])) << "case " << i;
+
+	const std::vector<std::string> damaged = {
+		good.substr(0, good.size() - 10),              // cut inside the last line
 		replaced(good, 5, "y"),                        // a separator out of place
 		replaced(good, 6, "12345678"),                 // a number wider than its columns
 		replaced(good, 22, "07"),                      // no such turn
@@ -514,10 +534,11 @@ TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
 		replaced(good, 25, "0000450"),                 // source beyond the last column
 		replaced(good, 33, "0000300"),                 // source beyond the last row
 		replaced(good, 42 + 25, "0000000"),            // two pieces from one cell
-		replaced(good, 42, "00007"),                   // index out of order
 		replaced(good, 8, " "),                        // a blank inside a number
 		replaced(good, 40, "x\n"),                     // characters after the fields
 		replaced(good, 14, "--"),                      // a sign without digits
+		good.substr(0, 42) + "\r\n" + good.substr(42), // a blank line before further lines
+		good + std::string(64 * 1024, '\n'),           // larger than any state
 	};
 	for (size_t i = 0; i < damaged.size(); ++i)
 		EXPECT_FALSE(validates(damaged[i])) << "case " << i;
@@ -560,31 +581,41 @@ TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndEitherLoadWholeOrChangeNoth
 		engine.createObjects();
 		const std::vector<PieceState> now = layout();
 		ASSERT_EQ(static_cast<size_t>(pieceCount), now.size());
-		bool fresh = true;
-		for (const PieceState& piece : now)
-			fresh = fresh && piece.x % 75 == 0 && piece.y % 75 == 0 && piece.x >= 0 && piece.y >= 0 && piece.rotation == 0;
-		// A file that passes the check is placed line by line, exactly as written.
+		// A file that passes the check is placed line by line, exactly as written; pieces
+		// beyond its lines keep their shuffled places.
 		const bool whole = validates(content);
 		if (whole)
 		{
 			std::istringstream lines(content);
 			std::string text;
-			for (size_t i = 0; std::getline(lines, text); ++i)
+			size_t i = 0;
+			for (; i < now.size() && std::getline(lines, text); ++i)
 			{
 				JigsawStateLine line;
 				ASSERT_TRUE(JigsawStateLine::parse((text + "\n").c_str(), line));
 				const PieceState expected{line.x, line.y, line.rotation, line.sourceX, line.sourceY};
 				EXPECT_TRUE(now[i] == expected) << "round " << round << " piece " << i;
 			}
+			for (; i < now.size(); ++i)
+				EXPECT_TRUE(now[i].x % 75 == 0 && now[i].y % 75 == 0 && now[i].rotation == 0)
+					<< "round " << round << " piece " << i;
 		}
 		else
 		{
-			EXPECT_TRUE(fresh) << "round " << round;
+			EXPECT_TRUE(laidOutAfresh()) << "round " << round;
 		}
 		(whole ? loaded : ignored)++;
 	}
 	EXPECT_GT(loaded, 0);
 	EXPECT_GT(ignored, 0);
+}
+
+TEST_F(JigsawDemoTest, EndlessStateFileIsRefusedAfterABoundedRead)
+{
+	EndlessFifo endless(statePath, validState());
+	engine.createObjects();
+	EXPECT_LT(endless.bytesWritten(), size_t(1) << 20);
+	EXPECT_TRUE(laidOutAfresh());
 }
 
 TEST(JigsawShapeMaskTest, OutlinesInterlockWithTheirNeighbours)

@@ -1,0 +1,135 @@
+// The real program, started as a user starts it: from its run directory, with no
+// environment variables of ours, on a display of its own. It is driven through the menu
+// into a game with real input, then closed; it must end with status 0 and the exit
+// handler's line last. In the sanitizer build this is the sanitizer build of the program,
+// so any leak or error report fails the test.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+
+namespace
+{
+const char* const displayServer = "/usr/bin/Xvfb";
+const char* const inputTool = "/usr/bin/xdotool";
+// xdotool matches window names as regular expressions: the title without its "C++".
+const char* const windowTitlePattern = "Tolvane Framework Program";
+const char* const lastLine = "Ended normally (output from mydebug() function)";
+// Generous: the sanitizer build starts slowly on a busy machine.
+const int stepTimeoutMs = 60000;
+const int windowPollMs = 100;
+
+// Window positions of what the player clicks.
+const int newGameX = 350, newGameY = 330;
+const int shipX = 480, shipY = 480;
+const int forwardX = 900, forwardY = 600;
+
+// Pictures whose first load shows that a screen has been built.
+const char* const menuBuilt = "images/BonusGameImage.png";
+const char* const detailsBuilt = "images/ForwardButton2.png";
+const char* const levelBuilt = "images/Level1Image.png";
+
+bool exitedWithZero(int status)
+{
+	return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class ProgramTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		if (access(displayServer, X_OK) != 0 || access(inputTool, X_OK) != 0)
+		{
+			// The test command installs both; only a hand-made machine may lack them.
+			if (std::getenv("CI") != nullptr)
+				FAIL() << "Xvfb and xdotool are needed to run the program";
+			GTEST_SKIP() << "Xvfb or xdotool is not installed";
+		}
+		m_server = std::make_unique<ChildProcess>(
+			std::vector<std::string>{displayServer, "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+			std::vector<std::string>{});
+		ASSERT_TRUE(m_server->waitForLine("", stepTimeoutMs)) << m_server->errorOutput();
+		m_display = "DISPLAY=:" + m_server->lines().front();
+	}
+
+	void TearDown() override
+	{
+		m_program.reset();
+		m_server.reset();
+	}
+
+	// What a user's shell would hand the program: a search path, a home and the display.
+	std::vector<std::string> userEnvironment() const
+	{
+		const char* home = std::getenv("HOME");
+		return {"PATH=/usr/bin:/bin", std::string("HOME=") + (home != nullptr ? home : "/tmp"), m_display};
+	}
+
+	bool input(std::vector<std::string> arguments, std::string* output = nullptr)
+	{
+		arguments.insert(arguments.begin(), inputTool);
+		return exitedWithZero(ChildProcess::run(arguments, {m_display}, output));
+	}
+
+	std::string findWindow()
+	{
+		std::string found;
+		for (int waited = 0; waited < stepTimeoutMs; waited += windowPollMs)
+		{
+			if (input({"search", "--onlyvisible", "--name", windowTitlePattern}, &found) && !found.empty())
+				return found.substr(0, found.find('\n'));
+			usleep(windowPollMs * 1000);
+		}
+		return "";
+	}
+
+	bool clickAt(const std::string& window, int x, int y)
+	{
+		return input({"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"});
+	}
+
+	std::string report() const { return m_program ? m_program->errorOutput() : ""; }
+
+	std::unique_ptr<ChildProcess> m_server;
+	std::unique_ptr<ChildProcess> m_program;
+	std::string m_display;
+};
+} // namespace
+
+TEST_F(ProgramTest, PlayedFromTheMenuAndClosedItEndsNormallyWithStatusZero)
+{
+	char directory[4096];
+	ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
+	m_program = std::make_unique<ChildProcess>(std::vector<std::string>{TOLVANE_PROGRAM_PATH}, userEnvironment(),
+		directory);
+	ASSERT_TRUE(m_program->waitForLine(menuBuilt, stepTimeoutMs)) << report();
+	const std::string window = findWindow();
+	ASSERT_FALSE(window.empty()) << report();
+
+	ASSERT_TRUE(clickAt(window, newGameX, newGameY));
+	ASSERT_TRUE(m_program->waitForLine(detailsBuilt, stepTimeoutMs)) << report();
+	ASSERT_TRUE(input({"windowfocus", "--sync", window}));
+	ASSERT_TRUE(input({"type", "Ann"}));
+	ASSERT_TRUE(clickAt(window, shipX, shipY));
+	ASSERT_TRUE(input({"mousemove", "--window", window, std::to_string(shipX + 1), std::to_string(shipY)}));
+	ASSERT_TRUE(clickAt(window, forwardX, forwardY));
+	ASSERT_TRUE(m_program->waitForLine(levelBuilt, stepTimeoutMs)) << report();
+	ASSERT_TRUE(input({"key", "Right", "space", "space"}));
+
+	// SDL turns the signal into the same quit event that closing the window gives.
+	m_program->sendSignal(SIGTERM);
+	const int status = m_program->finish(stepTimeoutMs);
+	EXPECT_TRUE(exitedWithZero(status)) << "status " << status << "\n" << report();
+	ASSERT_FALSE(m_program->lines().empty());
+	EXPECT_EQ(m_program->lines().back(), lastLine) << report();
+}
