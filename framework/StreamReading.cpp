@@ -1,5 +1,8 @@
 #include "StreamReading.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace
 {
 const std::size_t readChunk = 4096;
@@ -17,4 +20,15 @@ bool readWholeStream(std::FILE* file, std::size_t limit, std::string& text)
 			return !std::ferror(file) && text.size() <= limit;
 	}
 	return false;
+}
+
+PathKind pathKind(const std::string& path)
+{
+	std::error_code error;
+	const std::filesystem::file_status status = std::filesystem::status(path, error);
+	if (std::filesystem::is_regular_file(status))
+		return PathKind::regularFile;
+	if (!std::filesystem::exists(status))
+		return PathKind::missing;
+	return PathKind::other;
 }

@@ -160,6 +160,9 @@ bool SavedGame::writeAndClose(std::FILE* file, const TV4Engine& engine)
 
 int SavedGame::read(TV4Engine& engine) const
 {
+	const PathKind kind = pathKind(m_fileName);
+	if (kind != PathKind::regularFile)
+		return kind == PathKind::missing ? noSavedGame : nothingLoaded;
 	std::FILE* file = std::fopen(m_fileName.c_str(), "r");
 	if (file == nullptr)
 		return noSavedGame;

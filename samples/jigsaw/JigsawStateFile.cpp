@@ -75,6 +75,8 @@ bool JigsawStateFile::isValidState(FILE* file, int columns, int rows, int cellSi
 
 FILE* JigsawStateFile::openValidated(int columns, int rows, int cellSize) const
 {
+	if (pathKind(m_path) != PathKind::regularFile)
+		return nullptr;
 	FILE* file = std::fopen(m_path.c_str(), "r");
 	if (file == nullptr)
 		return nullptr;

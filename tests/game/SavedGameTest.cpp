@@ -183,6 +183,12 @@ TEST_F(SavedGameTest, EndlessOrOversizedFileIsRefusedAfterABoundedRead)
 	EXPECT_EQ(player(), m_kept);
 	EXPECT_EQ(load("1\nZed\n0\n1\n1\n1,1,\n" + std::string(64 * 1024, '\n')), SavedGame::nothingLoaded);
 	EXPECT_EQ(player(), m_kept);
+	// A pipe that nobody writes to is not even opened: opening it would wait for ever.
+	fs::remove(m_file);
+	ASSERT_EQ(0, mkfifo(m_file.c_str(), 0600));
+	EXPECT_EQ(SavedGame(m_file).read(*m_engine), SavedGame::nothingLoaded);
+	EXPECT_EQ(player(), m_kept);
+	fs::remove(m_file);
 }
 
 TEST_F(SavedGameTest, FailedSaveKeepsThePreviousFile)

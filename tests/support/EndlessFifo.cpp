@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <stdexcept>
 #include <utility>
@@ -46,7 +48,7 @@ void EndlessFifo::write()
 	std::string chunk;
 	while (chunk.size() < chunkSize)
 		chunk += m_pattern;
-	const int fd = open(m_path.c_str(), O_WRONLY);
+	const int fd = openOnceAReaderComes();
 	if (fd < 0)
 		return;
 	while (m_written < m_limit)
@@ -59,14 +61,31 @@ void EndlessFifo::write()
 	close(fd);
 }
 
-// A writer still waiting for a reader is released by opening the pipe for reading here;
-// closing that end at once then ends its writing.
+// Opening for writing without waiting fails until a reader has the pipe open; polling
+// instead of a waiting open lets stopWriter end a writer that no reader ever came for.
+int EndlessFifo::openOnceAReaderComes()
+{
+	while (!m_stopping)
+	{
+		const int fd = open(m_path.c_str(), O_WRONLY | O_NONBLOCK);
+		if (fd >= 0)
+		{
+			fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+			return fd;
+		}
+		if (errno != ENXIO)
+			return -1;
+		std::this_thread::sleep_for(std::chrono::milliseconds(1));
+	}
+	return -1;
+}
+
+// A writer whose reader has closed the pipe has already stopped (its writes fail); one
+// still waiting for a reader stops at its next poll.
 void EndlessFifo::stopWriter()
 {
 	if (!m_writer.joinable())
 		return;
-	const int fd = open(m_path.c_str(), O_RDONLY | O_NONBLOCK);
-	if (fd >= 0)
-		close(fd);
+	m_stopping = true;
 	m_writer.join();
 }

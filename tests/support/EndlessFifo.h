@@ -25,11 +25,13 @@ public:
 
 private:
 	void write();
+	int openOnceAReaderComes();
 	void stopWriter();
 
 	std::string m_path;
 	std::string m_pattern;
 	std::size_t m_limit;
 	std::atomic<std::size_t> m_written{0};
+	std::atomic<bool> m_stopping{false};
 	std::thread m_writer;
 };
