@@ -56,7 +56,9 @@ void mydebug()
 
 bool EngineClipFilter::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
 {
-	return m_engine->filterPoint(surface, x, y, colour);
+	(void)surface;
+	(void)colour;
+	return m_engine->acceptsScreenPoint(x, y);
 }
 
 BaseEngine::BaseEngine()
@@ -504,17 +506,6 @@ void BaseEngine::renderFrame()
 	m_redrawPending = false;
 	m_wholeScreenRedraw = false;
 	resetDirtyRectangles(presentedEmptyLow, presentedEmptyHigh);
-}
-
-bool BaseEngine::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
-{
-	(void)surface;
-	(void)colour;
-	if (x < 0 || x >= m_windowWidth || y < 0 || y >= m_windowHeight)
-		return false;
-	if (!m_redrawPending || m_wholeScreenRedraw)
-		return true;
-	return x >= m_dirtyScreenLeft && x <= m_dirtyScreenRight && y >= m_dirtyScreenTop && y <= m_dirtyScreenBottom;
 }
 
 void BaseEngine::fillBackground(unsigned int colour)

@@ -25,7 +25,7 @@ class BaseEngine;
 class ImageHandle;
 
 // Adapter through which the surfaces reach the engine's clipping; identity conversions.
-class EngineClipFilter : public FilterPoints
+class EngineClipFilter final : public FilterPoints
 {
 public:
 	explicit EngineClipFilter(BaseEngine* engine) : m_engine(engine) {}
@@ -95,8 +95,21 @@ public:
 	virtual void drawAllObjects();
 	virtual void updateAllObjects(int time);
 
-	// The engine's own point filter: clips to the window and, during a partial redraw, to the dirty rectangle.
-	virtual bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour);
+	// The engine's own point filter: clips to the window and, during a partial redraw, to the
+	// dirty rectangle. Surfaces reach it through getEngineFilter(), whose one virtual call
+	// runs this clipping inline; it never changes the point or the colour.
+	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
+	{
+		return m_engineFilter.filterPoint(surface, x, y, colour);
+	}
+	bool acceptsScreenPoint(int x, int y) const
+	{
+		if (x < 0 || x >= m_windowWidth || y < 0 || y >= m_windowHeight)
+			return false;
+		if (!m_redrawPending || m_wholeScreenRedraw)
+			return true;
+		return x >= m_dirtyScreenLeft && x <= m_dirtyScreenRight && y >= m_dirtyScreenTop && y <= m_dirtyScreenBottom;
+	}
 	FilterPoints* getEngineFilter() { return &m_engineFilter; }
 
 	// Main loop.

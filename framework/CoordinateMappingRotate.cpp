@@ -3,31 +3,54 @@
 #include <cmath>
 
 #include "ImageHandle.h"
-
-namespace
-{
-const double pi = 3.14159265358979323846;
-// Keeps the slope defined on the vertical line through the centre.
-const double verticalLineNudge = 0.0001;
-} // namespace
+#include "RotationTable.h"
 
 void CoordinateMappingRotate::rotateAbout(double& x, double& y, int centreX, int centreY) const
 {
-	const double dx = x - centreX;
-	const double dy = y - centreY;
-	double angle = std::atan(dy / (dx + verticalLineNudge));
-	if (dx < 0)
-		angle += pi;
+	double angle = 0;
+	double radius = 0;
+	RotationTable::toPolar(x - centreX, y - centreY, angle, radius);
 	angle += m_angle;
-	const double radius = std::sqrt(dx * dx + dy * dy);
 	x = std::cos(angle) * radius + centreX;
 	y = std::sin(angle) * radius + centreY;
+}
+
+const RotationTable* CoordinateMappingRotate::tableFor(int width, int height)
+{
+	if (width != m_tableWidth || height != m_tableHeight)
+	{
+		m_table = RotationTable::forSize(width, height);
+		m_tableWidth = width;
+		m_tableHeight = height;
+	}
+	return m_table;
+}
+
+void CoordinateMappingRotate::updateAngleParts()
+{
+	if (m_angle == m_partsAngle)
+		return;
+	m_cosAngle = std::cos(m_angle);
+	m_sinAngle = std::sin(m_angle);
+	m_partsAngle = m_angle;
 }
 
 bool CoordinateMappingRotate::mapCoordinates(double& x, double& y, const ImageHandle& image)
 {
 	if (!isInsideImage(x, y, image))
 		return false;
-	rotateAbout(x, y, image.getWidth() / 2, image.getHeight() / 2);
+	const int width = image.getWidth();
+	const int height = image.getHeight();
+	// Drawing asks for whole-pixel offsets; other points are turned directly.
+	const int column = static_cast<int>(x);
+	const int row = static_cast<int>(y);
+	const RotationTable* table = tableFor(width, height);
+	if (table != nullptr && column == x && row == y && std::fabs(m_angle) <= angleSumLimit)
+	{
+		updateAngleParts();
+		table->turn(column, row, m_cosAngle, m_sinAngle, x, y);
+	}
+	else
+		rotateAbout(x, y, width / 2, height / 2);
 	return isInsideImage(x, y, image);
 }

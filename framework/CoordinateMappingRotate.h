@@ -4,9 +4,16 @@
 
 #include "CoordinateMapping.h"
 
+class RotationTable;
+
 class CoordinateMappingRotate : public CoordinateMapping
 {
 public:
+	// Angles up to this size (radians, either way) turn whole-pixel offsets through the
+	// picture size's table and the angle-sum identity, which the pixel-identity test checks
+	// against the direct formula over this range; larger angles use the direct formula.
+	static constexpr double angleSumLimit = 720.0;
+
 	explicit CoordinateMappingRotate(double angle = 0.0) : m_angle(angle) {}
 
 	void setRotation(double angle) { m_angle = angle; }
@@ -15,8 +22,22 @@ public:
 	bool mapCoordinates(double& x, double& y, const ImageHandle& image) override;
 
 protected:
-	// Turns (x, y) by the angle about (centreX, centreY).
+	// Turns (x, y) by the angle about (centreX, centreY), directly by atan, sqrt, cos and sin.
 	void rotateAbout(double& x, double& y, int centreX, int centreY) const;
 
 	double m_angle;
+
+private:
+	// The table for pictures of this size (null when there is none); kept from the last call,
+	// as a draw asks for the same size at every pixel.
+	const RotationTable* tableFor(int width, int height);
+	// The cosine and sine of the current angle, computed again only when the angle changed.
+	void updateAngleParts();
+
+	const RotationTable* m_table = nullptr;
+	int m_tableWidth = 0;
+	int m_tableHeight = 0;
+	double m_partsAngle = 0.0;
+	double m_cosAngle = 1.0;
+	double m_sinAngle = 0.0;
 };

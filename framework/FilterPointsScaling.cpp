@@ -86,9 +86,24 @@ int FilterPointsScaling::fromScreenY(int y)
 	return scaleFromScreen(v, m_yStretch, m_yCompress);
 }
 
+bool FilterPointsScaling::isOneToOne() const
+{
+	return m_xStretch == 1 && m_yStretch == 1 && m_xCompress == 1 && m_yCompress == 1;
+}
+
 // Writes the screen block for one virtual pixel itself, so always answers false.
 bool FilterPointsScaling::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
 {
+	// At 1:1 the block is the point itself: offered once to the next filter, then written.
+	if (isOneToOne())
+	{
+		int cx = x;
+		int cy = y;
+		unsigned int c = colour;
+		if (m_next == nullptr || m_next->filterPoint(surface, cx, cy, c))
+			surface->rawSetPixel(cx, cy, c);
+		return false;
+	}
 	const int firstColumn = scaleToScreen(x, m_xStretch, m_xCompress);
 	const int columns = m_xStretch < 2 ? 1 : m_xStretch;
 	const int firstRow = scaleToScreen(y, m_yStretch, m_yCompress);

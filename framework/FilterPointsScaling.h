@@ -29,6 +29,7 @@ public:
 	int getYCompress() const { return m_yCompress; }
 
 private:
+	bool isOneToOne() const;
 	static void setAxisFactor(int factor, int& stretch, int& compress);
 	static void zoomAxisIn(int& stretch, int& compress);
 	static void zoomAxisOut(int& stretch, int& compress);

@@ -92,16 +92,6 @@ void ImageHandle::freeScaledSurface()
 	}
 }
 
-int ImageHandle::getWidth() const
-{
-	return m_image ? m_image->getWidth() : 0;
-}
-
-int ImageHandle::getHeight() const
-{
-	return m_image ? m_image->getHeight() : 0;
-}
-
 std::string ImageHandle::getURL() const
 {
 	return m_image ? m_image->getURL() : std::string();
