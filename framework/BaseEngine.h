@@ -104,7 +104,9 @@ public:
 	}
 	bool acceptsScreenPoint(int x, int y) const
 	{
-		if (x < 0 || x >= m_windowWidth || y < 0 || y >= m_windowHeight)
+		// Unsigned compares test both sides of the window at once.
+		if (static_cast<unsigned int>(x) >= static_cast<unsigned int>(m_windowWidth)
+			|| static_cast<unsigned int>(y) >= static_cast<unsigned int>(m_windowHeight))
 			return false;
 		if (!m_redrawPending || m_wholeScreenRedraw)
 			return true;

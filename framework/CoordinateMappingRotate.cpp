@@ -15,7 +15,23 @@ void CoordinateMappingRotate::rotateAbout(double& x, double& y, int centreX, int
 	y = std::sin(angle) * radius + centreY;
 }
 
-const RotationTable* CoordinateMappingRotate::tableFor(int width, int height)
+bool CoordinateMappingRotate::mapCoordinates(double& x, double& y, const ImageHandle& image)
+{
+	if (!isInsideImage(x, y, image))
+		return false;
+	// Drawing asks for whole-pixel offsets of one picture at one angle, pixel after pixel:
+	// the table and the angle's parts from the last call serve.
+	const int column = static_cast<int>(x);
+	const int row = static_cast<int>(y);
+	if (m_table != nullptr && m_tableWidth == image.getWidth() && m_tableHeight == image.getHeight()
+		&& m_partsAngle == m_angle && column == x && row == y)
+		m_table->turn(column, row, m_cosAngle, m_sinAngle, x, y);
+	else
+		turnAfterSetUp(x, y, image.getWidth(), image.getHeight());
+	return isInsideImage(x, y, image);
+}
+
+void CoordinateMappingRotate::turnAfterSetUp(double& x, double& y, int width, int height)
 {
 	if (width != m_tableWidth || height != m_tableHeight)
 	{
@@ -23,34 +39,16 @@ const RotationTable* CoordinateMappingRotate::tableFor(int width, int height)
 		m_tableWidth = width;
 		m_tableHeight = height;
 	}
-	return m_table;
-}
-
-void CoordinateMappingRotate::updateAngleParts()
-{
-	if (m_angle == m_partsAngle)
-		return;
-	m_cosAngle = std::cos(m_angle);
-	m_sinAngle = std::sin(m_angle);
-	m_partsAngle = m_angle;
-}
-
-bool CoordinateMappingRotate::mapCoordinates(double& x, double& y, const ImageHandle& image)
-{
-	if (!isInsideImage(x, y, image))
-		return false;
-	const int width = image.getWidth();
-	const int height = image.getHeight();
-	// Drawing asks for whole-pixel offsets; other points are turned directly.
+	if (m_partsAngle != m_angle && std::fabs(m_angle) <= angleSumLimit)
+	{
+		m_cosAngle = std::cos(m_angle);
+		m_sinAngle = std::sin(m_angle);
+		m_partsAngle = m_angle;
+	}
 	const int column = static_cast<int>(x);
 	const int row = static_cast<int>(y);
-	const RotationTable* table = tableFor(width, height);
-	if (table != nullptr && column == x && row == y && std::fabs(m_angle) <= angleSumLimit)
-	{
-		updateAngleParts();
-		table->turn(column, row, m_cosAngle, m_sinAngle, x, y);
-	}
+	if (m_table != nullptr && m_partsAngle == m_angle && column == x && row == y)
+		m_table->turn(column, row, m_cosAngle, m_sinAngle, x, y);
 	else
 		rotateAbout(x, y, width / 2, height / 2);
-	return isInsideImage(x, y, image);
 }

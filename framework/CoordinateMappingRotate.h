@@ -28,15 +28,15 @@ protected:
 	double m_angle;
 
 private:
-	// The table for pictures of this size (null when there is none); kept from the last call,
-	// as a draw asks for the same size at every pixel.
-	const RotationTable* tableFor(int width, int height);
-	// The cosine and sine of the current angle, computed again only when the angle changed.
-	void updateAngleParts();
+	// Brings the table and the angle's cosine and sine up to date with the picture's size
+	// and the angle, then turns (x, y): by the table where it serves, else directly.
+	void turnAfterSetUp(double& x, double& y, int width, int height);
 
+	// The table of the picture size last drawn (null: none for that size).
 	const RotationTable* m_table = nullptr;
 	int m_tableWidth = 0;
 	int m_tableHeight = 0;
+	// The angle whose cosine and sine are kept; only ever an angle within the limit.
 	double m_partsAngle = 0.0;
 	double m_cosAngle = 1.0;
 	double m_sinAngle = 0.0;

@@ -167,11 +167,11 @@ void ImageHandle::renderEachPixel(PixelSurface* surface, int srcX, int srcY, int
 	const int firstColumn = RawImageData::wrapCoordinate(srcX, imageWidth);
 	for (int i = 0; i < h; i++)
 	{
-		const int row = RawImageData::wrapCoordinate(srcY + i, imageHeight);
+		const uint32_t* row = image.getPixels() + static_cast<size_t>(RawImageData::wrapCoordinate(srcY + i, imageHeight)) * imageWidth;
 		int column = firstColumn;
 		for (int j = 0; j < w; j++)
 		{
-			const int colour = static_cast<int>(image.getRawPixel(column, row) & 0xFFFFFF);
+			const int colour = static_cast<int>(row[column] & 0xFFFFFF);
 			if (colour != skipColour)
 				write(surface, dstX + j, dstY + i, colour);
 			if (++column == imageWidth)

@@ -54,9 +54,10 @@ public:
 	}
 	void setPixel(int x, int y, unsigned int colour)
 	{
-		if (m_filter != nullptr && !m_filter->filterPoint(this, x, y, colour))
-			return;
-		rawSetPixel(x, y, colour | opaqueAlpha);
+		if (m_filter == nullptr)
+			rawSetPixel(x, y, colour | opaqueAlpha);
+		else if (m_filter->filterPoint(this, x, y, colour))
+			rawSetPixel(x, y, colour | opaqueAlpha);
 	}
 	unsigned int getPixel(int x, int y) const { return contains(x, y) ? pixelAt(x, y) : 0; }
 	// Reads through the filter; the filter may move the point but the surface is not written.
