@@ -17,22 +17,30 @@ void CoordinateMappingRotate::rotateAbout(double& x, double& y, int centreX, int
 
 bool CoordinateMappingRotate::mapCoordinates(double& x, double& y, const ImageHandle& image)
 {
-	if (!isInsideImage(x, y, image))
-		return false;
 	// Drawing asks for whole-pixel offsets of one picture at one angle, pixel after pixel:
 	// the table and the angle's parts from the last call serve.
-	const int column = static_cast<int>(x);
-	const int row = static_cast<int>(y);
 	if (m_table != nullptr && m_tableWidth == image.getWidth() && m_tableHeight == image.getHeight()
-		&& m_partsAngle == m_angle && column == x && row == y)
-		m_table->turn(column, row, m_cosAngle, m_sinAngle, x, y);
-	else
-		turnAfterSetUp(x, y, image.getWidth(), image.getHeight());
-	return isInsideImage(x, y, image);
+		&& m_partsAngle == m_angle)
+	{
+		if (!m_table->isInside(x, y))
+			return false;
+		const int column = static_cast<int>(x);
+		const int row = static_cast<int>(y);
+		if (column == x && row == y)
+		{
+			m_table->turn(column, row, m_cosAngle, m_sinAngle, x, y);
+			return m_table->isInside(x, y);
+		}
+	}
+	return mapAfterSetUp(x, y, image);
 }
 
-void CoordinateMappingRotate::turnAfterSetUp(double& x, double& y, int width, int height)
+bool CoordinateMappingRotate::mapAfterSetUp(double& x, double& y, const ImageHandle& image)
 {
+	if (!isInsideImage(x, y, image))
+		return false;
+	const int width = image.getWidth();
+	const int height = image.getHeight();
 	if (width != m_tableWidth || height != m_tableHeight)
 	{
 		m_table = RotationTable::forSize(width, height);
@@ -51,4 +59,5 @@ void CoordinateMappingRotate::turnAfterSetUp(double& x, double& y, int width, in
 		m_table->turn(column, row, m_cosAngle, m_sinAngle, x, y);
 	else
 		rotateAbout(x, y, width / 2, height / 2);
+	return isInsideImage(x, y, image);
 }

@@ -28,9 +28,9 @@ protected:
 	double m_angle;
 
 private:
-	// Brings the table and the angle's cosine and sine up to date with the picture's size
-	// and the angle, then turns (x, y): by the table where it serves, else directly.
-	void turnAfterSetUp(double& x, double& y, int width, int height);
+	// The whole turn: brings the table and the angle's cosine and sine up to date with the
+	// picture's size and the angle, then turns (x, y) by the table where it serves, else directly.
+	bool mapAfterSetUp(double& x, double& y, const ImageHandle& image);
 
 	// The table of the picture size last drawn (null: none for that size).
 	const RotationTable* m_table = nullptr;

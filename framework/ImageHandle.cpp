@@ -346,6 +346,7 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 	if (xe <= xs || ye <= ys)
 		return;
 
+	const RawImageData& image = *m_image;
 	for (int i = ys; i < ye; i++)
 		for (int j = xs; j < xe; j++)
 		{
@@ -355,7 +356,7 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 				continue;
 			if (!(std::fabs(mx) < largestSamplePoint && std::fabs(my) < largestSamplePoint))
 				continue;
-			int colour = m_image->getPixelColour(static_cast<int>(mx + 0.5), static_cast<int>(my + 0.5));
+			int colour = image.getPixelColour(static_cast<int>(mx + 0.5), static_cast<int>(my + 0.5));
 			if (mapping->filterPixelColour(x + j, y + i, colour, surface))
 				surface->setPixel(x + j, y + i, static_cast<unsigned int>(colour));
 		}

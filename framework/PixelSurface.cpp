@@ -65,6 +65,15 @@ void PixelSurface::createSurface(int width, int height)
 	updatePlainWrites();
 }
 
+void PixelSurface::updatePlainWrites()
+{
+	const bool plain = m_surface != nullptr && m_lockCount > 0 && !m_tempUnlocked && !m_probing;
+	m_plainPixels = plain ? static_cast<unsigned int*>(m_surface->pixels) : nullptr;
+	m_plainWidth = plain ? static_cast<unsigned int>(m_surface->w) : 0u;
+	m_plainHeight = plain ? static_cast<unsigned int>(m_surface->h) : 0u;
+	m_plainIntsPerRow = plain ? getIntsPerRow() : 0u;
+}
+
 bool PixelSurface::mustLock() const
 {
 	return m_surface != nullptr && SDL_MUSTLOCK(m_surface);

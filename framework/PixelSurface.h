@@ -46,9 +46,9 @@ public:
 	// locked surface, a point inside it) is inline; warnings and reports are out of line.
 	void rawSetPixel(int x, int y, unsigned int colour)
 	{
-		if (m_plainWrites && static_cast<unsigned int>(x) < static_cast<unsigned int>(m_surface->w)
-			&& static_cast<unsigned int>(y) < static_cast<unsigned int>(m_surface->h))
-			pixelAt(x, y) = colour | opaqueAlpha;
+		if (m_plainPixels != nullptr && static_cast<unsigned int>(x) < m_plainWidth
+			&& static_cast<unsigned int>(y) < m_plainHeight)
+			m_plainPixels[static_cast<unsigned int>(y) * m_plainIntsPerRow + static_cast<unsigned int>(x)] = colour | opaqueAlpha;
 		else
 			rawSetPixelChecked(x, y, colour);
 	}
@@ -116,7 +116,7 @@ private:
 	// The write with every check: probe recording, the lock warning, the out-of-range report.
 	void rawSetPixelChecked(int x, int y, unsigned int colour);
 	// Called whenever the lock, the probe or the surface changes.
-	void updatePlainWrites() { m_plainWrites = m_surface != nullptr && m_lockCount > 0 && !m_tempUnlocked && !m_probing; }
+	void updatePlainWrites();
 	bool mustLock() const;
 	bool isWholeScreenRedraw() const;
 	SDL_Surface* renderText(const char* text, unsigned int colour, FontEntry* font) const;
@@ -134,9 +134,12 @@ private:
 	bool m_probeHit = false;
 	int m_probeX = 0;
 	int m_probeY = 0;
-	// True while a raw write needs no check but the bounds: a surface, locked, not
-	// temporarily unlocked, not probing.
-	bool m_plainWrites = false;
+	// While a raw write needs no check but the bounds (a surface, locked, not temporarily
+	// unlocked, not probing): the surface's pixels and layout, read once; else null.
+	unsigned int* m_plainPixels = nullptr;
+	unsigned int m_plainWidth = 0;
+	unsigned int m_plainHeight = 0;
+	unsigned int m_plainIntsPerRow = 0;
 };
 
 // Direction from (x1, y1) to (x2, y2) in radians, in [-pi/2, 3pi/2); clockwise on screen.

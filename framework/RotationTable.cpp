@@ -35,7 +35,7 @@ const RotationTable* RotationTable::forSize(int width, int height)
 
 RotationTable::RotationTable(int width, int height)
 	: m_width(width), m_height(height), m_centreX(width / 2), m_centreY(height / 2),
-	  m_entries(static_cast<size_t>(width) * height)
+	  m_insideRight(width - 0.5), m_insideBottom(height - 0.5), m_entries(static_cast<size_t>(width) * height)
 {
 	for (int y = 0; y < height; y++)
 		for (int x = 0; x < width; x++)

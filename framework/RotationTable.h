@@ -20,6 +20,8 @@ public:
 
 	int getWidth() const { return m_width; }
 	int getHeight() const { return m_height; }
+	// The mappings' inside test for a picture of this size: the point rounds to one of its pixels.
+	bool isInside(double x, double y) const { return x >= 0 && y >= 0 && x < m_insideRight && y < m_insideBottom; }
 
 	// The picture's pixel (x, y) turned about the centre by the angle whose cosine and sine
 	// are given (the angle-sum identity); the result is relative to the picture's top-left.
@@ -44,5 +46,7 @@ private:
 	int m_height;
 	int m_centreX;
 	int m_centreY;
+	double m_insideRight;
+	double m_insideBottom;
 	std::vector<Entry> m_entries;
 };
