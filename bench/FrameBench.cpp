@@ -15,6 +15,7 @@
 #include "FilterPointsTranslation.h"
 #include "FloorRatio.h"
 #include "FontEntry.h"
+#include "PassOnFilter.h"
 #include "PlainFloors.h"
 
 namespace
@@ -139,6 +140,27 @@ void BM_PixelWritesScalingAndTranslation(benchmark::State& state)
 	writeBlock(state, &translation);
 }
 BENCHMARK(BM_PixelWritesScalingAndTranslation)->Apply(FloorRatio::repeated);
+
+// Not the framework: chains of filters that only pass the point on, against the plain store
+// loop. A chain of one and of three (as the levels' scroll, zoom and clip) shows what the
+// calls alone cost beside the store.
+void BM_PixelWritesBareFilterCalls(benchmark::State& state)
+{
+	BenchEngine& engine = sharedEngine();
+	SDL_Surface* surface = engine.getBackgroundSurface()->getSDLSurface();
+	PassOnFilter last(nullptr, BenchEngines::windowWidth, BenchEngines::windowHeight);
+	PassOnFilter middle(&last, 0, 0);
+	PassOnFilter first(&middle, 0, 0);
+	FilterPoints& chain = state.range(0) == 1 ? static_cast<FilterPoints&>(last) : first;
+	FloorRatio ratio;
+	for (auto _ : state)
+	{
+		ratio.timeSubject([&] { PlainFloors::storeBlockThroughCalls(surface, blockSide, blockColour, chain); });
+		ratio.timeFloor([&] { PlainFloors::storeBlock(surface, blockSide, blockColour); });
+	}
+	ratio.report(state, blockSide * blockSide, blockSide * blockSide);
+}
+BENCHMARK(BM_PixelWritesBareFilterCalls)->Arg(1)->Arg(3)->Apply(FloorRatio::repeated);
 
 // The floor renders the same text with SDL_ttf and blits it.
 void BM_DrawString20Characters(benchmark::State& state)

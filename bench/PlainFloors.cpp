@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "BaseEngine.h"
+#include "FilterPoints.h"
 
 namespace
 {
@@ -35,6 +36,23 @@ void PlainFloors::storeBlock(SDL_Surface* surface, int side, Uint32 colour)
 		for (int y = 0; y < side; ++y)
 			if (x >= 0 && y >= 0 && x < width && y < height)
 				pixels[y * perRow + x] = colour | opaque;
+}
+
+void PlainFloors::storeBlockThroughCalls(SDL_Surface* surface, int side, Uint32 colour, FilterPoints& chain)
+{
+	Uint32* pixels = static_cast<Uint32*>(surface->pixels);
+	const int perRow = surface->pitch / 4;
+	const int width = surface->w;
+	const int height = surface->h;
+	for (int column = 0; column < side; ++column)
+		for (int row = 0; row < side; ++row)
+		{
+			int x = column;
+			int y = row;
+			unsigned int c = colour;
+			if (chain.filterPoint(nullptr, x, y, c) && x >= 0 && y >= 0 && x < width && y < height)
+				pixels[y * perRow + x] = c | opaque;
+		}
 }
 
 SDL_Surface* PlainFloors::colourKeyedCopy(SDL_Surface* picture, Uint32 keyColour)
