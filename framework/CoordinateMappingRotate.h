@@ -9,10 +9,11 @@ class RotationTable;
 class CoordinateMappingRotate : public CoordinateMapping
 {
 public:
-	// Angles up to this size (radians, either way) turn whole-pixel offsets through the
-	// picture size's table and the angle-sum identity, which the pixel-identity test checks
-	// against the direct formula over this range; larger angles use the direct formula.
-	static constexpr double angleSumLimit = 720.0;
+	// Angles up to this size (radians, either way; half an hour of the levels' fastest
+	// turn) turn whole-pixel offsets through the picture size's table and the angle-sum
+	// identity, checked against the direct formula over this range; larger angles use the
+	// direct formula.
+	static constexpr double angleSumLimit = 3600.0;
 
 	explicit CoordinateMappingRotate(double angle = 0.0) : m_angle(angle) {}
 
