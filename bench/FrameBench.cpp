@@ -1,24 +1,35 @@
-// Cost of the engine's frames and pixel writes, beside the plain-SDL floor for the same work.
+// Cost of the engine's frames and pixel writes, each timed alternately with its floor: the
+// plain-SDL presentation for frames, a plain bounds-checked store loop for pixel writes.
 // Run under SDL_VIDEODRIVER=dummy: its software renderer adds little of its own, so the
 // figures show the engine's cost rather than the driver's.
 
 #include <benchmark/benchmark.h>
 
 #include <SDL.h>
-
-#include <cstdlib>
+#include <SDL_ttf.h>
 
 #include "BaseEngine.h"
+#include "BenchEngines.h"
 #include "DisplayableObject.h"
 #include "FilterPointsScaling.h"
 #include "FilterPointsTranslation.h"
+#include "FloorRatio.h"
+#include "FontEntry.h"
+#include "PassOnFilter.h"
+#include "PlainFloors.h"
 
 namespace
 {
-const int windowWidth = 1000;
-const int windowHeight = 700;
 const int objectCount = 50;
 const int objectSize = 20;
+const int blockSide = 500;
+const Uint32 blockColour = 0x102030;
+const int partialLeft = 450;
+const int partialTop = 300;
+const int partialSide = 100;
+const char* const twentyCharacters = "Twenty chars of text";
+const int textX = 100;
+const int textY = 100;
 
 // A small square object drawing itself as a rectangle, as simple programs' objects do.
 class RectangleObject : public DisplayableObject
@@ -37,78 +48,55 @@ public:
 	int createObjects() override
 	{
 		BaseEngine::createObjects();
+		const int width = BenchEngines::windowWidth - objectSize;
+		const int height = BenchEngines::windowHeight - objectSize;
 		for (int i = 0; i < objectCount; ++i)
-			appendObject(new RectangleObject(this, (i * 97) % (windowWidth - objectSize), (i * 61) % (windowHeight - objectSize)));
+			appendObject(new RectangleObject(this, (i * 97) % width, (i * 61) % height));
 		return 0;
 	}
 };
 
-BenchEngine* benchEngine = nullptr;
-
-// Registered after initialise, so it runs before the engine's own exit handlers shut SDL down.
-void destroyBenchEngine()
-{
-	delete benchEngine;
-	benchEngine = nullptr;
-}
-
-// One engine for the whole run: SDL keeps one video subsystem per process.
 BenchEngine& sharedEngine()
 {
-	if (benchEngine == nullptr)
-	{
-		setenv("SDL_VIDEODRIVER", "dummy", 0);
-		setenv("SDL_AUDIODRIVER", "dummy", 0);
-		BaseEngine::setFirstPressRuleArmed(false);
-		benchEngine = new BenchEngine();
-		if (benchEngine->initialise("bench", windowWidth, windowHeight, "Cornerstone Regular.ttf", 24) != 0)
-			std::abort();
-		std::atexit(destroyBenchEngine);
-	}
-	return *benchEngine;
+	static BenchEngine* engine = static_cast<BenchEngine*>(BenchEngines::start(new BenchEngine()));
+	return *engine;
 }
 
 void BM_FullFrameWithObjects(benchmark::State& state)
 {
 	BenchEngine& engine = sharedEngine();
+	FloorRatio ratio;
 	for (auto _ : state)
 	{
-		engine.requestFullRedraw();
-		engine.renderFrame();
+		ratio.timeSubject([&] {
+			engine.requestFullRedraw();
+			engine.renderFrame();
+		});
+		ratio.timeFloor([&] { PlainFloors::presentFrame(engine); });
 	}
-	state.SetItemsProcessed(state.iterations());
+	ratio.report(state);
 }
-BENCHMARK(BM_FullFrameWithObjects)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullFrameWithObjects)->Apply(FloorRatio::repeated);
 
-// The floor: the same frame made with SDL alone (copy, upload, present), no objects.
-void BM_PlainSdlFrameFloor(benchmark::State& state)
-{
-	BenchEngine& engine = sharedEngine();
-	SDL_Surface* background = engine.getBackgroundSurface()->getSDLSurface();
-	SDL_Surface* foreground = engine.getForegroundSurface()->getSDLSurface();
-	for (auto _ : state)
-	{
-		SDL_BlitSurface(background, nullptr, foreground, nullptr);
-		SDL_UpdateTexture(engine.getTexture(), nullptr, foreground->pixels, foreground->pitch);
-		SDL_RenderCopy(engine.getRenderer(), engine.getTexture(), nullptr, nullptr);
-		SDL_RenderPresent(engine.getRenderer());
-	}
-	state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_PlainSdlFrameFloor)->Unit(benchmark::kMicrosecond);
-
+// The floor still presents a whole frame: the texture is always updated whole.
 void BM_PartialFrame100x100(benchmark::State& state)
 {
 	BenchEngine& engine = sharedEngine();
+	FloorRatio ratio;
 	for (auto _ : state)
 	{
-		engine.redrawArea(450, 300, 100, 100);
-		engine.renderFrame();
+		ratio.timeSubject([&] {
+			engine.redrawArea(partialLeft, partialTop, partialSide, partialSide);
+			engine.renderFrame();
+		});
+		ratio.timeFloor([&] { PlainFloors::presentFrame(engine); });
 	}
+	ratio.report(state);
 }
-BENCHMARK(BM_PartialFrame100x100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PartialFrame100x100)->Apply(FloorRatio::repeated);
 
-// Per-pixel writes over a 500 x 500 block through the given filter.
+// Filtered writes over a block, column by column as the primitives write, against the
+// plain store loop over the same block.
 void writeBlock(benchmark::State& state, FilterPoints* filter)
 {
 	BenchEngine& engine = sharedEngine();
@@ -117,46 +105,84 @@ void writeBlock(benchmark::State& state, FilterPoints* filter)
 	surface->setFilter(filter);
 	surface->mySDLLockSurface();
 	engine.requestFullRedraw();
-	const int side = 500;
+	FloorRatio ratio;
 	for (auto _ : state)
-		for (int x = 0; x < side; ++x)
-			for (int y = 0; y < side; ++y)
-				surface->setPixel(x, y, 0x102030);
+	{
+		ratio.timeSubject([&] {
+			for (int x = 0; x < blockSide; ++x)
+				for (int y = 0; y < blockSide; ++y)
+					surface->setPixel(x, y, blockColour);
+		});
+		ratio.timeFloor([&] { PlainFloors::storeBlock(surface->getSDLSurface(), blockSide, blockColour); });
+	}
 	surface->mySDLUnlockSurface();
 	surface->setFilter(saved);
-	state.SetItemsProcessed(state.iterations() * side * side);
+	ratio.report(state, blockSide * blockSide, blockSide * blockSide);
 }
 
 void BM_PixelWritesNoFilter(benchmark::State& state)
 {
 	writeBlock(state, nullptr);
 }
-BENCHMARK(BM_PixelWritesNoFilter);
+BENCHMARK(BM_PixelWritesNoFilter)->Apply(FloorRatio::repeated);
 
 void BM_PixelWritesEngineFilter(benchmark::State& state)
 {
 	writeBlock(state, sharedEngine().getEngineFilter());
 }
-BENCHMARK(BM_PixelWritesEngineFilter);
+BENCHMARK(BM_PixelWritesEngineFilter)->Apply(FloorRatio::repeated);
 
-// Zoom is 1:1 so every virtual pixel still makes one screen pixel.
+// The levels' chain: scroll, then zoom at 1:1, then the engine's clipping.
 void BM_PixelWritesScalingAndTranslation(benchmark::State& state)
 {
 	FilterPointsScaling scaling(0, 0, sharedEngine().getEngineFilter());
 	FilterPointsTranslation translation(3, 3, &scaling);
 	writeBlock(state, &translation);
 }
-BENCHMARK(BM_PixelWritesScalingAndTranslation);
+BENCHMARK(BM_PixelWritesScalingAndTranslation)->Apply(FloorRatio::repeated);
 
+// Not the framework: chains of filters that only pass the point on, against the plain store
+// loop. A chain of one and of three (as the levels' scroll, zoom and clip) shows what the
+// calls alone cost beside the store.
+void BM_PixelWritesBareFilterCalls(benchmark::State& state)
+{
+	BenchEngine& engine = sharedEngine();
+	SDL_Surface* surface = engine.getBackgroundSurface()->getSDLSurface();
+	PassOnFilter last(nullptr, BenchEngines::windowWidth, BenchEngines::windowHeight);
+	PassOnFilter middle(&last, 0, 0);
+	PassOnFilter first(&middle, 0, 0);
+	FilterPoints& chain = state.range(0) == 1 ? static_cast<FilterPoints&>(last) : first;
+	FloorRatio ratio;
+	for (auto _ : state)
+	{
+		ratio.timeSubject([&] { PlainFloors::storeBlockThroughCalls(surface, blockSide, blockColour, chain); });
+		ratio.timeFloor([&] { PlainFloors::storeBlock(surface, blockSide, blockColour); });
+	}
+	ratio.report(state, blockSide * blockSide, blockSide * blockSide);
+}
+BENCHMARK(BM_PixelWritesBareFilterCalls)->Arg(1)->Arg(3)->Apply(FloorRatio::repeated);
+
+// The floor renders the same text with SDL_ttf and blits it.
 void BM_DrawString20Characters(benchmark::State& state)
 {
 	BenchEngine& engine = sharedEngine();
 	PixelSurface* surface = engine.getBackgroundSurface();
-	surface->mySDLLockSurface();
+	FontEntry* font = engine.getDefaultFont();
 	engine.requestFullRedraw();
+	FloorRatio ratio;
 	for (auto _ : state)
-		surface->drawString(100, 100, "Twenty chars of text", 0xFFFFFF, engine.getDefaultFont());
-	surface->mySDLUnlockSurface();
+	{
+		surface->mySDLLockSurface();
+		ratio.timeSubject([&] { surface->drawString(textX, textY, twentyCharacters, 0xFFFFFF, font); });
+		surface->mySDLUnlockSurface();
+		ratio.timeFloor([&] {
+			SDL_Surface* text = TTF_RenderText_Solid(font->getTTFFont(), twentyCharacters, SDL_Color{0xFF, 0xFF, 0xFF, 0});
+			SDL_Rect where{textX, textY, 0, 0};
+			SDL_BlitSurface(text, nullptr, surface->getSDLSurface(), &where);
+			SDL_FreeSurface(text);
+		});
+	}
+	ratio.report(state);
 }
-BENCHMARK(BM_DrawString20Characters)->Unit(benchmark::kMicrosecond);
-}
+BENCHMARK(BM_DrawString20Characters)->Apply(FloorRatio::repeated);
+} // namespace

@@ -1,6 +1,7 @@
-// Cost of drawing a 100 x 100 picture pixel by pixel (transparent colour, rotating mapping,
-// 2x zoom through the scaling filter) beside a plain SDL blit of the same picture, and of
-// a cache hit. Run under SDL_VIDEODRIVER=dummy.
+// Cost of drawing a 100 x 100 picture pixel by pixel (colour-keyed, through a rotating
+// mapping, zoomed 2x through the scaling filter) and by the handle's scaled blit, each timed
+// alternately with SDL drawing the same picture with the same colour left out (a colour-key
+// blit, no blending); and of an image cache hit. Run under SDL_VIDEODRIVER=dummy.
 
 #include <benchmark/benchmark.h>
 
@@ -9,15 +10,17 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
-#include <memory>
+#include <cstdio>
 #include <string>
 
 #include "BaseEngine.h"
+#include "BenchEngines.h"
 #include "CoordinateMappingRotate.h"
 #include "FilterPointsScaling.h"
+#include "FloorRatio.h"
 #include "ImageHandle.h"
 #include "ImageManager.h"
+#include "PlainFloors.h"
 #include "RawImageData.h"
 
 namespace
@@ -26,132 +29,174 @@ const int pictureSize = 100;
 const int picturePixels = pictureSize * pictureSize;
 const int drawX = 200;
 const int drawY = 150;
+const Uint32 leftOutColour = 0xFF00FF;
+const int zoom = 2;
+const double rotationAngle = 0.3;
 
-// Writes the picture once: a colour pattern with one colour in every seventh pixel to leave out.
-std::string benchPicture()
+// Removes the picture file when the run ends.
+class PictureFile
 {
-	static std::string path;
-	if (path.empty())
+public:
+	PictureFile() : m_path("/tmp/image-bench-" + std::to_string(getpid()) + ".png")
 	{
-		path = "/tmp/image-bench-" + std::to_string(getpid()) + ".png";
 		SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, pictureSize, pictureSize, 32, SDL_PIXELFORMAT_ARGB8888);
 		Uint32* pixels = static_cast<Uint32*>(surface->pixels);
+		// A colour pattern with the left-out colour in every seventh pixel.
 		for (int y = 0; y < pictureSize; y++)
 			for (int x = 0; x < pictureSize; x++)
-				pixels[y * surface->pitch / 4 + x] = (x + y) % 7 == 0 ? 0xFFFF00FFu : (0xFF000000u | (x << 16) | (y << 8) | 0x40);
-		IMG_SavePNG(surface, path.c_str());
+				pixels[y * surface->pitch / 4 + x] =
+					(x + y) % 7 == 0 ? (0xFF000000u | leftOutColour) : (0xFF000000u | (x << 16) | (y << 8) | 0x40);
+		IMG_SavePNG(surface, m_path.c_str());
 		SDL_FreeSurface(surface);
-		std::atexit([] { unlink(path.c_str()); });
 	}
-	return path;
+	~PictureFile() { std::remove(m_path.c_str()); }
+	const std::string& path() const { return m_path; }
+
+private:
+	std::string m_path;
+};
+
+const std::string& benchPicture()
+{
+	static PictureFile file;
+	return file.path();
 }
 
 BaseEngine& imageEngine()
 {
-	static std::unique_ptr<BaseEngine> engine;
-	if (!engine)
-	{
-		setenv("SDL_VIDEODRIVER", "dummy", 0);
-		setenv("SDL_AUDIODRIVER", "dummy", 0);
-		engine = std::make_unique<BaseEngine>();
-		if (engine->initialise("image bench", 1000, 700, "Cornerstone Regular.ttf", 24) != 0)
-			std::abort();
-	}
+	static BaseEngine* engine = BenchEngines::start(new BaseEngine());
 	return *engine;
 }
 
 ImageHandle transparentPicture()
 {
 	ImageHandle image = ImageManager::loadImage(benchPicture(), true);
-	image.setTransparencyColour(0xFF00FF);
+	image.setTransparencyColour(static_cast<int>(leftOutColour));
 	return image;
 }
 
-void reportPixels(benchmark::State& state, int pixelsPerIteration)
+// The floor: SDL draws the picture with the left-out colour keyed out.
+class ColourKeyBlit
 {
-	state.SetItemsProcessed(state.iterations() * pixelsPerIteration);
-	state.counters["ns_per_pixel"] = benchmark::Counter(static_cast<double>(state.iterations()) * pixelsPerIteration,
-		benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
-}
+public:
+	explicit ColourKeyBlit(const ImageHandle& image)
+		: m_source(PlainFloors::colourKeyedCopy(image.getImageData()->getSurface(), leftOutColour)),
+		  m_target(imageEngine().getForegroundSurface()->getSDLSurface())
+	{
+	}
+	~ColourKeyBlit() { SDL_FreeSurface(m_source); }
+	ColourKeyBlit(const ColourKeyBlit&) = delete;
+	ColourKeyBlit& operator=(const ColourKeyBlit&) = delete;
+
+	void draw(int scale = 1) const
+	{
+		SDL_Rect destination = {drawX, drawY, pictureSize * scale, pictureSize * scale};
+		if (scale == 1)
+			SDL_BlitSurface(m_source, nullptr, m_target, &destination);
+		else
+			SDL_BlitScaled(m_source, nullptr, m_target, &destination);
+	}
+	int drawnPixels() const { return PlainFloors::pixelsOtherThan(m_source, leftOutColour); }
+
+private:
+	SDL_Surface* m_source;
+	SDL_Surface* m_target;
+};
 } // namespace
 
-void BM_ImageDrawTransparentColour(benchmark::State& state)
+// Per drawn pixel: both leave out the same pixels, so the ratio is the per-pixel ratio too.
+void BM_ImageDrawColourKeyed(benchmark::State& state)
 {
 	BaseEngine& engine = imageEngine();
 	ImageHandle image = transparentPicture();
+	ColourKeyBlit floor(image);
 	PixelSurface* surface = engine.getForegroundSurface();
-	surface->mySDLLockSurface();
+	engine.requestFullRedraw();
+	FloorRatio ratio;
 	for (auto _ : state)
-		image.render(surface, 0, 0, drawX, drawY, pictureSize, pictureSize);
-	surface->mySDLUnlockSurface();
-	reportPixels(state, picturePixels);
+	{
+		surface->mySDLLockSurface();
+		ratio.timeSubject([&] { image.render(surface, 0, 0, drawX, drawY, pictureSize, pictureSize); });
+		surface->mySDLUnlockSurface();
+		ratio.timeFloor([&] { floor.draw(); });
+	}
+	ratio.report(state, floor.drawnPixels(), floor.drawnPixels());
 }
-BENCHMARK(BM_ImageDrawTransparentColour);
+BENCHMARK(BM_ImageDrawColourKeyed)->Apply(FloorRatio::repeated);
 
+// Per destination pixel: the mapping visits every pixel of the same 100 x 100 rectangle.
 void BM_ImageDrawThroughRotatingMapping(benchmark::State& state)
 {
 	BaseEngine& engine = imageEngine();
 	ImageHandle image = transparentPicture();
-	CoordinateMappingRotate rotation(0.3);
+	ColourKeyBlit floor(image);
+	CoordinateMappingRotate rotation(rotationAngle);
 	PixelSurface* surface = engine.getForegroundSurface();
-	surface->mySDLLockSurface();
+	engine.requestFullRedraw();
+	FloorRatio ratio;
 	for (auto _ : state)
-		image.renderThroughMapping(&engine, surface, drawX, drawY, pictureSize, pictureSize, &rotation);
-	surface->mySDLUnlockSurface();
-	reportPixels(state, picturePixels);
+	{
+		surface->mySDLLockSurface();
+		ratio.timeSubject([&] {
+			image.renderThroughMapping(&engine, surface, drawX, drawY, pictureSize, pictureSize, &rotation);
+		});
+		surface->mySDLUnlockSurface();
+		ratio.timeFloor([&] { floor.draw(); });
+	}
+	ratio.report(state, picturePixels, picturePixels);
 }
-BENCHMARK(BM_ImageDrawThroughRotatingMapping);
+BENCHMARK(BM_ImageDrawThroughRotatingMapping)->Apply(FloorRatio::repeated);
 
-// Counted per screen pixel written: each picture pixel becomes a 2 x 2 block.
+// Per screen pixel drawn: each picture pixel becomes a 2 x 2 block; the floor is SDL's
+// scaled blit of the colour-keyed copy.
 void BM_ImageDrawZoomed2xThroughScalingFilter(benchmark::State& state)
 {
 	BaseEngine& engine = imageEngine();
 	ImageHandle image = transparentPicture();
+	ColourKeyBlit floor(image);
 	PixelSurface* surface = engine.getForegroundSurface();
-	FilterPointsScaling zoom(1, 1, engine.getEngineFilter());
-	surface->setFilter(&zoom);
-	surface->mySDLLockSurface();
+	FilterPointsScaling scaling(zoom - 1, zoom - 1, engine.getEngineFilter());
+	engine.requestFullRedraw();
+	FloorRatio ratio;
 	for (auto _ : state)
-		image.render(surface, 0, 0, drawX / 2, drawY / 2, pictureSize, pictureSize);
-	surface->mySDLUnlockSurface();
-	surface->setFilter(engine.getEngineFilter());
-	reportPixels(state, 4 * picturePixels);
+	{
+		surface->setFilter(&scaling);
+		surface->mySDLLockSurface();
+		ratio.timeSubject([&] { image.render(surface, 0, 0, drawX / zoom, drawY / zoom, pictureSize, pictureSize); });
+		surface->mySDLUnlockSurface();
+		surface->setFilter(engine.getEngineFilter());
+		ratio.timeFloor([&] { floor.draw(zoom); });
+	}
+	ratio.report(state, zoom * zoom * floor.drawnPixels(), zoom * zoom * floor.drawnPixels());
 }
-BENCHMARK(BM_ImageDrawZoomed2xThroughScalingFilter);
+BENCHMARK(BM_ImageDrawZoomed2xThroughScalingFilter)->Apply(FloorRatio::repeated);
 
 // The same 2x zoom drawn by the handle's scaled way (one SDL blit with alpha).
 void BM_ImageDrawScaled2xBlit(benchmark::State& state)
 {
 	BaseEngine& engine = imageEngine();
 	ImageHandle image = transparentPicture();
+	ColourKeyBlit floor(image);
 	PixelSurface* surface = engine.getForegroundSurface();
-	surface->mySDLLockSurface();
-	for (auto _ : state)
-		image.renderScaled(&engine, surface, drawX, drawY, 2 * pictureSize, 2 * pictureSize, 0, 0, pictureSize, pictureSize);
-	surface->mySDLUnlockSurface();
-	reportPixels(state, 4 * picturePixels);
-}
-BENCHMARK(BM_ImageDrawScaled2xBlit);
-
-// The floor: SDL_BlitSurface of the same picture's surface.
-void BM_ImagePlainSdlBlitFloor(benchmark::State& state)
-{
-	BaseEngine& engine = imageEngine();
-	ImageHandle image = transparentPicture();
-	SDL_Surface* source = image.getImageData()->getSurface();
-	SDL_Surface* target = engine.getForegroundSurface()->getSDLSurface();
+	engine.requestFullRedraw();
+	FloorRatio ratio;
 	for (auto _ : state)
 	{
-		SDL_Rect destination = { drawX, drawY, pictureSize, pictureSize };
-		SDL_BlitSurface(source, nullptr, target, &destination);
+		surface->mySDLLockSurface();
+		ratio.timeSubject([&] {
+			image.renderScaled(&engine, surface, drawX, drawY, zoom * pictureSize, zoom * pictureSize, 0, 0, pictureSize,
+				pictureSize);
+		});
+		surface->mySDLUnlockSurface();
+		ratio.timeFloor([&] { floor.draw(zoom); });
 	}
-	reportPixels(state, picturePixels);
+	ratio.report(state, zoom * zoom * floor.drawnPixels(), zoom * zoom * floor.drawnPixels());
 }
-BENCHMARK(BM_ImagePlainSdlBlitFloor);
+BENCHMARK(BM_ImageDrawScaled2xBlit)->Apply(FloorRatio::repeated);
 
 void BM_ImageCacheHit(benchmark::State& state)
 {
-	const std::string name = benchPicture();
+	const std::string& name = benchPicture();
 	ImageHandle keep = ImageManager::loadImage(name, true);
 	ImageManager* cache = ImageManager::getInstance();
 	for (auto _ : state)

@@ -77,14 +77,8 @@ void mydebug()
 	diagnosticPrintf("Ended normally (output from mydebug() function)\n");
 }
 
-bool EngineClipFilter::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
-{
-	return m_engine->filterPoint(surface, x, y, colour);
-}
-
 BaseEngine::BaseEngine()
 	: DisplayableObjectContainer(0),
-	  m_engineFilter(this),
 	  m_foregroundSurfaceStorage(this),
 	  m_backgroundSurfaceStorage(this),
 	  m_foregroundSurface(&m_foregroundSurfaceStorage),
@@ -157,6 +151,7 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 {
 	m_windowWidth = width;
 	m_windowHeight = height;
+	updateEngineClip();
 
 	if (SDL_Init(SDL_INIT_VIDEO) < 0)
 	{
@@ -485,6 +480,7 @@ void BaseEngine::requestFullRedraw()
 {
 	m_wholeScreenRedraw = true;
 	m_redrawPending = true;
+	updateEngineClip();
 }
 
 void BaseEngine::redrawArea(int x, int y, int w, int h)
@@ -516,6 +512,7 @@ void BaseEngine::redrawArea(int x, int y, int w, int h)
 		m_dirtyScreenBottom = toScreenY(m_dirtyVirtualBottom);
 	}
 	m_redrawPending = true;
+	updateEngineClip();
 }
 
 void BaseEngine::redrawBackground()
@@ -530,6 +527,18 @@ void BaseEngine::resetDirtyRectangles(int emptyLow, int emptyHigh)
 {
 	m_dirtyVirtualLeft = m_dirtyVirtualTop = m_dirtyScreenLeft = m_dirtyScreenTop = emptyLow;
 	m_dirtyVirtualRight = m_dirtyVirtualBottom = m_dirtyScreenRight = m_dirtyScreenBottom = emptyHigh;
+	updateEngineClip();
+}
+
+void BaseEngine::updateEngineClip()
+{
+	const int windowRight = m_windowWidth - 1;
+	const int windowBottom = m_windowHeight - 1;
+	if (!m_redrawPending || m_wholeScreenRedraw)
+		m_engineFilter.setAcceptedArea(0, 0, windowRight, windowBottom);
+	else
+		m_engineFilter.setAcceptedArea(std::max(0, m_dirtyScreenLeft), std::max(0, m_dirtyScreenTop),
+			std::min(windowRight, m_dirtyScreenRight), std::min(windowBottom, m_dirtyScreenBottom));
 }
 
 void BaseEngine::renderFrame()
@@ -559,17 +568,6 @@ void BaseEngine::renderFrame()
 	m_redrawPending = false;
 	m_wholeScreenRedraw = false;
 	resetDirtyRectangles(presentedEmptyLow, presentedEmptyHigh);
-}
-
-bool BaseEngine::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
-{
-	(void)surface;
-	(void)colour;
-	if (x < 0 || x >= m_windowWidth || y < 0 || y >= m_windowHeight)
-		return false;
-	if (!m_redrawPending || m_wholeScreenRedraw)
-		return true;
-	return x >= m_dirtyScreenLeft && x <= m_dirtyScreenRight && y >= m_dirtyScreenTop && y <= m_dirtyScreenBottom;
 }
 
 void BaseEngine::fillBackground(unsigned int colour)

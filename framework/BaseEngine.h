@@ -24,16 +24,35 @@
 class BaseEngine;
 class ImageHandle;
 
-// Adapter through which the surfaces reach the engine's clipping; identity conversions.
-class EngineClipFilter : public FilterPoints
+// The engine's clipping as the filter that ends the surfaces' chains: it accepts the
+// screen points of the area the engine's current redraw may change, which the engine
+// keeps up to date, so a filtered write costs one virtual call and four compares.
+// Conversions are the identity.
+class EngineClipFilter final : public FilterPoints
 {
 public:
-	explicit EngineClipFilter(BaseEngine* engine) : m_engine(engine) {}
 	virtual ~EngineClipFilter() = default;
-	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override;
+	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override
+	{
+		(void)surface;
+		(void)colour;
+		return accepts(x, y);
+	}
+	bool accepts(int x, int y) const { return x >= m_left && x <= m_right && y >= m_top && y <= m_bottom; }
+	// Inclusive bounds; left > right or top > bottom accepts nothing.
+	void setAcceptedArea(int left, int top, int right, int bottom)
+	{
+		m_left = left;
+		m_top = top;
+		m_right = right;
+		m_bottom = bottom;
+	}
 
 private:
-	BaseEngine* m_engine;
+	int m_left = 0;
+	int m_top = 0;
+	int m_right = -1;
+	int m_bottom = -1;
 };
 
 class BaseEngine : public DisplayableObjectContainer
@@ -95,8 +114,13 @@ public:
 	virtual void drawAllObjects();
 	virtual void updateAllObjects(int time);
 
-	// The engine's own point filter: clips to the window and, during a partial redraw, to the dirty rectangle.
-	virtual bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour);
+	// The engine's own point filter: clips to the window and, during a partial redraw, to the
+	// dirty rectangle; it never changes the point or the colour. Surfaces reach it through
+	// getEngineFilter().
+	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
+	{
+		return m_engineFilter.filterPoint(surface, x, y, colour);
+	}
 	FilterPoints* getEngineFilter() { return &m_engineFilter; }
 
 	// Main loop.
@@ -209,6 +233,10 @@ public:
 protected:
 	int readTickCount() const { return m_tickSource ? m_tickSource() : static_cast<int>(SDL_GetTicks()); }
 	void resetDirtyRectangles(int emptyLow, int emptyHigh);
+	// Gives the engine's filter the area it accepts: the window, cut to the dirty rectangle
+	// while a partial redraw is pending. Every change of the window size, the redraw flags
+	// or the dirty screen rectangle calls it.
+	void updateEngineClip();
 	void releaseWindowAndSurfaces();
 	void drawBackgroundPolygon(int count, const double* coordinates, unsigned int colour);
 	void handleMouseButtonDown(const SDL_MouseButtonEvent& button);

@@ -3,7 +3,8 @@
 // pixel it says which image point to sample and what colour finally to draw, or that
 // the pixel is not drawn at all. Programs subclass it for effects of their own.
 
-class ImageHandle;
+#include "ImageHandle.h"
+
 class PixelSurface;
 
 class CoordinateMapping
@@ -25,5 +26,9 @@ public:
 
 protected:
 	// True when (x, y) samples a pixel inside the image once rounded to the nearest pixel.
-	static bool isInsideImage(double x, double y, const ImageHandle& image);
+	// Mappings test every drawn pixel with it, twice, so it is inline.
+	static bool isInsideImage(double x, double y, const ImageHandle& image)
+	{
+		return x >= 0 && y >= 0 && x < image.getWidth() - 0.5 && y < image.getHeight() - 0.5;
+	}
 };

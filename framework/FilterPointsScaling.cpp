@@ -86,23 +86,37 @@ int FilterPointsScaling::fromScreenY(int y)
 	return scaleFromScreen(v, m_yStretch, m_yCompress);
 }
 
+bool FilterPointsScaling::isOneToOne() const
+{
+	return m_xStretch == 1 && m_yStretch == 1 && m_xCompress == 1 && m_yCompress == 1;
+}
+
+// One screen point, as its own copy: offered to the next filter, then written unless refused.
+inline void FilterPointsScaling::passOn(PixelSurface* surface, int x, int y, unsigned int colour)
+{
+	if (m_next == nullptr || m_next->filterPoint(surface, x, y, colour))
+		surface->rawSetPixel(x, y, colour);
+}
+
 // Writes the screen block for one virtual pixel itself, so always answers false.
 bool FilterPointsScaling::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
+{
+	// At 1:1 the block is the point itself.
+	if (isOneToOne())
+		passOn(surface, x, y, colour);
+	else
+		writeBlock(surface, x, y, colour);
+	return false;
+}
+
+// Out of line, so that the 1:1 case keeps a short call without the loops' registers.
+[[gnu::noinline]] void FilterPointsScaling::writeBlock(PixelSurface* surface, int x, int y, unsigned int colour)
 {
 	const int firstColumn = scaleToScreen(x, m_xStretch, m_xCompress);
 	const int columns = m_xStretch < 2 ? 1 : m_xStretch;
 	const int firstRow = scaleToScreen(y, m_yStretch, m_yCompress);
 	const int rows = m_yStretch < 2 ? 1 : m_yStretch;
 	for (int i = 0; i < columns; ++i)
-	{
 		for (int j = 0; j < rows; ++j)
-		{
-			int cx = firstColumn + i;
-			int cy = firstRow + j;
-			unsigned int c = colour;
-			if (m_next == nullptr || m_next->filterPoint(surface, cx, cy, c))
-				surface->rawSetPixel(cx, cy, c);
-		}
-	}
-	return false;
+			passOn(surface, firstColumn + i, firstRow + j, colour);
 }

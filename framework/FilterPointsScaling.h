@@ -29,6 +29,10 @@ public:
 	int getYCompress() const { return m_yCompress; }
 
 private:
+	bool isOneToOne() const;
+	void passOn(PixelSurface* surface, int x, int y, unsigned int colour);
+	// The block of screen points one virtual pixel becomes, each passed on.
+	void writeBlock(PixelSurface* surface, int x, int y, unsigned int colour);
 	static void setAxisFactor(int factor, int& stretch, int& compress);
 	static void zoomAxisIn(int& stretch, int& compress);
 	static void zoomAxisOut(int& stretch, int& compress);

@@ -103,16 +103,6 @@ void ImageHandle::freeScaledSurface()
 	}
 }
 
-int ImageHandle::getWidth() const
-{
-	return m_image ? m_image->getWidth() : 0;
-}
-
-int ImageHandle::getHeight() const
-{
-	return m_image ? m_image->getHeight() : 0;
-}
-
 std::string ImageHandle::getURL() const
 {
 	return m_image ? m_image->getURL() : std::string();
@@ -188,11 +178,11 @@ void ImageHandle::renderEachPixel(PixelSurface* surface, int srcX, int srcY, int
 	const int firstColumn = RawImageData::wrapCoordinate(srcX, imageWidth);
 	for (int i = 0; i < h; i++)
 	{
-		const int row = RawImageData::wrapCoordinate(srcY + i, imageHeight);
+		const uint32_t* row = image.getPixels() + static_cast<size_t>(RawImageData::wrapCoordinate(srcY + i, imageHeight)) * imageWidth;
 		int column = firstColumn;
 		for (int j = 0; j < w; j++)
 		{
-			const int colour = static_cast<int>(image.getRawPixel(column, row) & 0xFFFFFF);
+			const int colour = static_cast<int>(row[column] & 0xFFFFFF);
 			if (colour != skipColour)
 				write(surface, dstX + j, dstY + i, colour);
 			if (++column == imageWidth)
@@ -373,6 +363,7 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 	if (xe <= xs || ye <= ys)
 		return;
 
+	const RawImageData& image = *m_image;
 	for (int i = ys; i < ye; i++)
 		for (int j = xs; j < xe; j++)
 		{
@@ -382,7 +373,7 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 				continue;
 			if (!(std::fabs(mx) < largestSamplePoint && std::fabs(my) < largestSamplePoint))
 				continue;
-			int colour = m_image->getPixelColour(static_cast<int>(mx + 0.5), static_cast<int>(my + 0.5));
+			int colour = image.getPixelColour(static_cast<int>(mx + 0.5), static_cast<int>(my + 0.5));
 			if (mapping->filterPixelColour(x + j, y + i, colour, surface))
 				surface->setPixel(x + j, y + i, static_cast<unsigned int>(colour));
 		}

@@ -9,10 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "RawImageData.h"
+
 class BaseEngine;
 class CoordinateMapping;
 class PixelSurface;
-class RawImageData;
 
 class ImageHandle
 {
@@ -31,8 +32,8 @@ public:
 
 	// An empty handle (nothing loaded) reports 0 x 0, colour 0, name "" and draws nothing.
 	bool isLoaded() const { return m_image != nullptr; }
-	int getWidth() const;
-	int getHeight() const;
+	int getWidth() const { return m_image ? m_image->getWidth() : 0; }
+	int getHeight() const { return m_image ? m_image->getHeight() : 0; }
 	std::string getURL() const;
 	int getPixelColour(int x, int y) const;
 	std::shared_ptr<RawImageData> getRawImageData() const { return m_image; }

@@ -16,7 +16,6 @@
 
 namespace
 {
-const unsigned int opaque = 0xFF000000u;
 const double pi = 3.141592653589793;
 const double twoPi = 6.283185307179586;
 const double fiveQuarterPi = 3.9269908169872414;
@@ -117,6 +116,16 @@ void PixelSurface::createSurface(int width, int height)
 	// so blending would only cost time.
 	if (m_surface != nullptr)
 		SDL_SetSurfaceBlendMode(m_surface, SDL_BLENDMODE_NONE);
+	updatePlainWrites();
+}
+
+void PixelSurface::updatePlainWrites()
+{
+	const bool plain = m_surface != nullptr && m_lockCount > 0 && !m_tempUnlocked && !m_probing;
+	m_plainPixels = plain ? static_cast<unsigned int*>(m_surface->pixels) : nullptr;
+	m_plainWidth = plain ? static_cast<unsigned int>(m_surface->w) : 0u;
+	m_plainHeight = plain ? static_cast<unsigned int>(m_surface->h) : 0u;
+	m_plainIntsPerRow = plain ? getIntsPerRow() : 0u;
 }
 
 bool PixelSurface::mustLock() const
@@ -128,17 +137,20 @@ void PixelSurface::mySDLLockSurface()
 {
 	if (++m_lockCount == 1 && mustLock())
 		SDL_LockSurface(m_surface);
+	updatePlainWrites();
 }
 
 void PixelSurface::mySDLUnlockSurface()
 {
 	if (--m_lockCount == 0 && mustLock())
 		SDL_UnlockSurface(m_surface);
+	updatePlainWrites();
 }
 
 void PixelSurface::mySDLTempUnlockSurface()
 {
 	m_tempUnlocked = true;
+	updatePlainWrites();
 	if (mustLock() && m_lockCount > 0)
 		SDL_UnlockSurface(m_surface);
 }
@@ -146,6 +158,7 @@ void PixelSurface::mySDLTempUnlockSurface()
 void PixelSurface::mySDLTempRelockSurface()
 {
 	m_tempUnlocked = false;
+	updatePlainWrites();
 	if (mustLock() && m_lockCount > 0)
 		SDL_LockSurface(m_surface);
 }
@@ -162,7 +175,7 @@ void PixelSurface::warnIfLockedForBlit() const
 		diagnosticPrintf("WARNING: Attempted blit to locked surface. Please use mySDLTempUnlockSurface() on the surface before the blit, then mySDLTempRelockSurface() afterwards. (SDL limitation on some platforms.)\n");
 }
 
-void PixelSurface::rawSetPixel(int x, int y, unsigned int colour)
+void PixelSurface::rawSetPixelChecked(int x, int y, unsigned int colour)
 {
 	if (m_probing)
 	{
@@ -170,12 +183,12 @@ void PixelSurface::rawSetPixel(int x, int y, unsigned int colour)
 		return;
 	}
 	warnIfNotLockedForWrite();
-	if (m_surface == nullptr || x < 0 || y < 0 || x >= m_surface->w || y >= m_surface->h)
+	if (!contains(x, y))
 	{
 		diagnosticPrintf("Error in setting pixel- should never happen!\n");
 		return;
 	}
-	static_cast<unsigned int*>(m_surface->pixels)[y * getIntsPerRow() + x] = colour | opaque;
+	pixelAt(x, y) = colour | opaqueAlpha;
 }
 
 void PixelSurface::recordProbe(int x, int y)
@@ -188,20 +201,6 @@ void PixelSurface::recordProbe(int x, int y)
 	}
 }
 
-void PixelSurface::setPixel(int x, int y, unsigned int colour)
-{
-	if (m_filter != nullptr && !m_filter->filterPoint(this, x, y, colour))
-		return;
-	rawSetPixel(x, y, colour | opaque);
-}
-
-unsigned int PixelSurface::getPixel(int x, int y) const
-{
-	if (m_surface == nullptr || x < 0 || y < 0 || x >= m_surface->w || y >= m_surface->h)
-		return 0;
-	return static_cast<const unsigned int*>(m_surface->pixels)[y * getIntsPerRow() + x];
-}
-
 // A filter may write points itself (the scaling filter does), so the read runs the chain
 // in probe mode: the first point the chain would write is recorded instead of written,
 // and the surface is left as it was.
@@ -211,9 +210,11 @@ unsigned int PixelSurface::getFilteredPixel(int x, int y)
 		return getPixel(x, y);
 	unsigned int colour = 0;
 	m_probing = true;
+	updatePlainWrites();
 	m_probeHit = false;
 	const bool accepted = m_filter->filterPoint(this, x, y, colour);
 	m_probing = false;
+	updatePlainWrites();
 	if (accepted)
 		return getPixel(x, y);
 	return m_probeHit ? getPixel(m_probeX, m_probeY) : 0;
@@ -225,7 +226,7 @@ void PixelSurface::fill(unsigned int colour)
 		return;
 	mySDLTempUnlockSurface();
 	SDL_Rect all{0, 0, m_surface->w, m_surface->h};
-	SDL_FillRect(m_surface, &all, colour | opaque);
+	SDL_FillRect(m_surface, &all, colour | opaqueAlpha);
 	mySDLTempRelockSurface();
 }
 

@@ -5,8 +5,9 @@
 
 #include <SDL.h>
 
+#include "FilterPoints.h"
+
 class BaseEngine;
-class FilterPoints;
 class FontEntry;
 class VisibleArea;
 
@@ -20,7 +21,11 @@ public:
 	void createSurface(int width, int height);
 	SDL_Surface* getSDLSurface() const { return m_surface; }
 	// Forgets the wrapped surface after its owner has freed it.
-	void releaseSDLSurface() { m_surface = nullptr; }
+	void releaseSDLSurface()
+	{
+		m_surface = nullptr;
+		updatePlainWrites();
+	}
 	int getWidth() const { return m_surface ? m_surface->w : 0; }
 	int getHeight() const { return m_surface ? m_surface->h : 0; }
 	unsigned int getIntsPerRow() const { return m_surface ? static_cast<unsigned int>(m_surface->pitch) / 4u : 0u; }
@@ -38,10 +43,24 @@ public:
 	void warnIfLockedForBlit() const;
 	int getLockCount() const { return m_lockCount; }
 
-	// Pixels.
-	void rawSetPixel(int x, int y, unsigned int colour);
-	void setPixel(int x, int y, unsigned int colour);
-	unsigned int getPixel(int x, int y) const;
+	// Pixels. Every primitive and per-pixel image draw ends here, so the common case (a
+	// locked surface, a point inside it) is inline; warnings and reports are out of line.
+	void rawSetPixel(int x, int y, unsigned int colour)
+	{
+		if (m_plainPixels != nullptr && static_cast<unsigned int>(x) < m_plainWidth
+			&& static_cast<unsigned int>(y) < m_plainHeight)
+			m_plainPixels[static_cast<unsigned int>(y) * m_plainIntsPerRow + static_cast<unsigned int>(x)] = colour | opaqueAlpha;
+		else
+			rawSetPixelChecked(x, y, colour);
+	}
+	void setPixel(int x, int y, unsigned int colour)
+	{
+		if (m_filter == nullptr)
+			rawSetPixel(x, y, colour | opaqueAlpha);
+		else if (m_filter->filterPoint(this, x, y, colour))
+			rawSetPixel(x, y, colour | opaqueAlpha);
+	}
+	unsigned int getPixel(int x, int y) const { return contains(x, y) ? pixelAt(x, y) : 0; }
 	// Reads through the filter; the filter may move the point but the surface is not written.
 	unsigned int getFilteredPixel(int x, int y);
 
@@ -85,6 +104,20 @@ public:
 	void blitString(int x, int y, const char* text, unsigned int colour, FontEntry* font = nullptr);
 
 private:
+	static const unsigned int opaqueAlpha = 0xFF000000u;
+
+	bool contains(int x, int y) const
+	{
+		return m_surface != nullptr && x >= 0 && y >= 0 && x < m_surface->w && y < m_surface->h;
+	}
+	unsigned int& pixelAt(int x, int y) const
+	{
+		return static_cast<unsigned int*>(m_surface->pixels)[y * getIntsPerRow() + x];
+	}
+	// The write with every check: probe recording, the lock warning, the out-of-range report.
+	void rawSetPixelChecked(int x, int y, unsigned int colour);
+	// Called whenever the lock, the probe or the surface changes.
+	void updatePlainWrites();
 	bool mustLock() const;
 	bool isWholeScreenRedraw() const;
 	SDL_Surface* renderText(const char* text, unsigned int colour, FontEntry* font) const;
@@ -103,6 +136,12 @@ private:
 	bool m_probeHit = false;
 	int m_probeX = 0;
 	int m_probeY = 0;
+	// While a raw write needs no check but the bounds (a surface, locked, not temporarily
+	// unlocked, not probing): the surface's pixels and layout, read once; else null.
+	unsigned int* m_plainPixels = nullptr;
+	unsigned int m_plainWidth = 0;
+	unsigned int m_plainHeight = 0;
+	unsigned int m_plainIntsPerRow = 0;
 };
 
 // Direction from (x1, y1) to (x2, y2) in radians, in [-pi/2, 3pi/2); clockwise on screen.

@@ -14,7 +14,6 @@ const Uint32 greenMask = 0xFF00;
 const Uint32 blueMask = 0xFF;
 const Uint32 alphaMask = 0xFF000000;
 const uint32_t opaque = 0xFF000000u;
-const uint32_t colourBits = 0xFFFFFFu;
 
 // Names may be written with backslashes; the file is opened with forward slashes.
 std::string toPlatformPath(const std::string& fileName)
@@ -187,7 +186,7 @@ bool RawImageData::loadImage(const std::string& fileName, int rotation, int top,
 	return true;
 }
 
-int RawImageData::getPixelColour(int x, int y) const
+int RawImageData::getWrappedPixelColour(int x, int y) const
 {
 	if (isEmpty())
 		return 0;

@@ -38,8 +38,15 @@ public:
 
 	bool isEmpty() const { return m_pixels == nullptr || m_width <= 0 || m_height <= 0; }
 
-	// Colour (24 bits) at (x, y), the coordinates wrapping around the image; 0 for an empty image.
-	int getPixelColour(int x, int y) const;
+	// Colour (24 bits) at (x, y), the coordinates wrapping around the image; 0 for an empty
+	// image. Per-pixel drawing reads inside the image nearly always, so that case is inline.
+	int getPixelColour(int x, int y) const
+	{
+		if (m_pixels != nullptr && static_cast<unsigned int>(x) < static_cast<unsigned int>(m_width)
+			&& static_cast<unsigned int>(y) < static_cast<unsigned int>(m_height))
+			return static_cast<int>(getRawPixel(x, y) & colourBits);
+		return getWrappedPixelColour(x, y);
+	}
 	// The stored 32-bit value at (x, y), alpha included; the caller keeps (x, y) inside the image.
 	uint32_t getRawPixel(int x, int y) const { return m_pixels[static_cast<size_t>(y) * m_width + x]; }
 	const uint32_t* getPixels() const { return m_pixels; }
@@ -49,6 +56,9 @@ public:
 	void setTransparencyColour(int colour);
 
 private:
+	static const uint32_t colourBits = 0xFFFFFFu;
+
+	int getWrappedPixelColour(int x, int y) const;
 	void clear();
 	void allocateOwnedPixels(int width, int height);
 
