@@ -11,6 +11,7 @@
 #include "Diagnostics.h"
 #include "DisplayableObject.h"
 #include "ImageManager.h"
+#include "SaturatingInt.h"
 
 namespace
 {
@@ -291,7 +292,9 @@ bool BaseEngine::isTimeToUpdate()
 		m_updatePeriod = minimumUpdatePeriod;
 	if (m_currentTime >= m_nextUpdateTime)
 	{
-		m_nextUpdateTime = m_currentTime + m_updatePeriod;
+		// Held at the int limit: near the end of the tick range, or with a very long
+		// period, the sum would otherwise wrap round to the past.
+		m_nextUpdateTime = saturatingAdd(m_currentTime, m_updatePeriod);
 		return true;
 	}
 	return false;

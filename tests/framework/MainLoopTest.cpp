@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "BaseEngine.h"
 #include "DisplayableObject.h"
 #include "EngineHarness.h"
@@ -62,6 +64,17 @@ TEST_F(MainLoopTest, UpdatesRunAtMostOncePerPeriod)
 	EXPECT_EQ(3, recorder->updates);
 	harness.step(9);
 	EXPECT_EQ(3, recorder->updates);
+}
+
+TEST_F(MainLoopTest, NextUpdateTimeHoldsAtTheEndOfTheTickRange)
+{
+	harness.advanceClock(INT_MAX - 5 - harness.now());
+	harness.step(0);
+	EXPECT_EQ(1, recorder->updates);
+	harness.step(4);
+	EXPECT_EQ(1, recorder->updates);
+	harness.step(1);
+	EXPECT_EQ(2, recorder->updates);
 }
 
 TEST_F(MainLoopTest, TooShortUpdatePeriodIsRaisedToEight)
