@@ -104,8 +104,18 @@ private:
 };
 } // namespace
 
-// Per drawn pixel: both leave out the same pixels, so the ratio is the per-pixel ratio too.
-void BM_ImageDrawColourKeyed(benchmark::State& state)
+// What the per-pixel figures divide by: every pixel of the drawn rectangle, or only those
+// that are not left out.
+enum class PixelCount
+{
+	everyPicturePixel,
+	drawnPixels,
+};
+
+// Times draw (the picture on the locked foreground) alternately with the colour-key blit of
+// the same picture at floorScale, and reports both per pixel of the scaled picture.
+template <typename Draw>
+void timeAgainstColourKeyBlit(benchmark::State& state, int floorScale, PixelCount count, Draw draw)
 {
 	BaseEngine& engine = imageEngine();
 	ImageHandle image = transparentPicture();
@@ -116,34 +126,33 @@ void BM_ImageDrawColourKeyed(benchmark::State& state)
 	for (auto _ : state)
 	{
 		surface->mySDLLockSurface();
-		ratio.timeSubject([&] { image.render(surface, 0, 0, drawX, drawY, pictureSize, pictureSize); });
+		ratio.timeSubject([&] { draw(engine, image, *surface); });
 		surface->mySDLUnlockSurface();
-		ratio.timeFloor([&] { floor.draw(); });
+		ratio.timeFloor([&] { floor.draw(floorScale); });
 	}
-	ratio.report(state, floor.drawnPixels(), floor.drawnPixels());
+	const double picture = count == PixelCount::everyPicturePixel ? picturePixels : floor.drawnPixels();
+	const double pixels = floorScale * floorScale * picture;
+	ratio.report(state, pixels, pixels);
+}
+
+// Per drawn pixel: both leave out the same pixels, so the ratio is the per-pixel ratio too.
+void BM_ImageDrawColourKeyed(benchmark::State& state)
+{
+	timeAgainstColourKeyBlit(state, 1, PixelCount::drawnPixels,
+		[](BaseEngine&, ImageHandle& image, PixelSurface& surface) {
+			image.render(&surface, 0, 0, drawX, drawY, pictureSize, pictureSize);
+		});
 }
 BENCHMARK(BM_ImageDrawColourKeyed)->Apply(FloorRatio::repeated);
 
 // Per destination pixel: the mapping visits every pixel of the same 100 x 100 rectangle.
 void BM_ImageDrawThroughRotatingMapping(benchmark::State& state)
 {
-	BaseEngine& engine = imageEngine();
-	ImageHandle image = transparentPicture();
-	ColourKeyBlit floor(image);
 	CoordinateMappingRotate rotation(rotationAngle);
-	PixelSurface* surface = engine.getForegroundSurface();
-	engine.requestFullRedraw();
-	FloorRatio ratio;
-	for (auto _ : state)
-	{
-		surface->mySDLLockSurface();
-		ratio.timeSubject([&] {
-			image.renderThroughMapping(&engine, surface, drawX, drawY, pictureSize, pictureSize, &rotation);
+	timeAgainstColourKeyBlit(state, 1, PixelCount::everyPicturePixel,
+		[&rotation](BaseEngine& engine, ImageHandle& image, PixelSurface& surface) {
+			image.renderThroughMapping(&engine, &surface, drawX, drawY, pictureSize, pictureSize, &rotation);
 		});
-		surface->mySDLUnlockSurface();
-		ratio.timeFloor([&] { floor.draw(); });
-	}
-	ratio.report(state, picturePixels, picturePixels);
 }
 BENCHMARK(BM_ImageDrawThroughRotatingMapping)->Apply(FloorRatio::repeated);
 
@@ -151,46 +160,24 @@ BENCHMARK(BM_ImageDrawThroughRotatingMapping)->Apply(FloorRatio::repeated);
 // scaled blit of the colour-keyed copy.
 void BM_ImageDrawZoomed2xThroughScalingFilter(benchmark::State& state)
 {
-	BaseEngine& engine = imageEngine();
-	ImageHandle image = transparentPicture();
-	ColourKeyBlit floor(image);
-	PixelSurface* surface = engine.getForegroundSurface();
-	FilterPointsScaling scaling(zoom - 1, zoom - 1, engine.getEngineFilter());
-	engine.requestFullRedraw();
-	FloorRatio ratio;
-	for (auto _ : state)
-	{
-		surface->setFilter(&scaling);
-		surface->mySDLLockSurface();
-		ratio.timeSubject([&] { image.render(surface, 0, 0, drawX / zoom, drawY / zoom, pictureSize, pictureSize); });
-		surface->mySDLUnlockSurface();
-		surface->setFilter(engine.getEngineFilter());
-		ratio.timeFloor([&] { floor.draw(zoom); });
-	}
-	ratio.report(state, zoom * zoom * floor.drawnPixels(), zoom * zoom * floor.drawnPixels());
+	FilterPointsScaling scaling(zoom - 1, zoom - 1, imageEngine().getEngineFilter());
+	timeAgainstColourKeyBlit(state, zoom, PixelCount::drawnPixels,
+		[&scaling](BaseEngine& engine, ImageHandle& image, PixelSurface& surface) {
+			surface.setFilter(&scaling);
+			image.render(&surface, 0, 0, drawX / zoom, drawY / zoom, pictureSize, pictureSize);
+			surface.setFilter(engine.getEngineFilter());
+		});
 }
 BENCHMARK(BM_ImageDrawZoomed2xThroughScalingFilter)->Apply(FloorRatio::repeated);
 
 // The same 2x zoom drawn by the handle's scaled way (one SDL blit with alpha).
 void BM_ImageDrawScaled2xBlit(benchmark::State& state)
 {
-	BaseEngine& engine = imageEngine();
-	ImageHandle image = transparentPicture();
-	ColourKeyBlit floor(image);
-	PixelSurface* surface = engine.getForegroundSurface();
-	engine.requestFullRedraw();
-	FloorRatio ratio;
-	for (auto _ : state)
-	{
-		surface->mySDLLockSurface();
-		ratio.timeSubject([&] {
-			image.renderScaled(&engine, surface, drawX, drawY, zoom * pictureSize, zoom * pictureSize, 0, 0, pictureSize,
-				pictureSize);
+	timeAgainstColourKeyBlit(state, zoom, PixelCount::drawnPixels,
+		[](BaseEngine& engine, ImageHandle& image, PixelSurface& surface) {
+			image.renderScaled(&engine, &surface, drawX, drawY, zoom * pictureSize, zoom * pictureSize, 0, 0,
+				pictureSize, pictureSize);
 		});
-		surface->mySDLUnlockSurface();
-		ratio.timeFloor([&] { floor.draw(zoom); });
-	}
-	ratio.report(state, zoom * zoom * floor.drawnPixels(), zoom * zoom * floor.drawnPixels());
 }
 BENCHMARK(BM_ImageDrawScaled2xBlit)->Apply(FloorRatio::repeated);
 
