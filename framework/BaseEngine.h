@@ -40,8 +40,8 @@
 //
 // Drawing on the background outside drawBackground()
 //   Every pixel write needs its surface locked; without the lock the pixel is still written
-//   but prints the write warning, once per pixel. drawBackground() and the frame's hooks run
-//   with the lock held; anywhere else (a key or mouse handler, say) write
+//   but prints the write warning, once per pixel. drawBackground(), the frame's hooks and
+//   the objects' draw() run with the lock held; anywhere else (a key handler, say) write
 //     lockBackgroundForDrawing();
 //     drawBackgroundRectangle(...);      // any drawing on the background surface
 //     unlockBackgroundForDrawing();
@@ -281,6 +281,7 @@ public:
 	void redrawArea(int x, int y, int w, int h);
 	// drawBackground() on the locked background, then requestFullRedraw().
 	void redrawBackground();
+	// Whether the next renderFrame() draws, and whether it rebuilds the whole window.
 	bool isRedrawPending() const { return m_redrawPending; }
 	bool isWholeScreenRedraw() const { return m_wholeScreenRedraw; }
 	// The requested area, bounds inclusive, in virtual and in screen coordinates; left
