@@ -2,6 +2,13 @@
 // Per-pixel mapping used when an image is drawn pixel by pixel: for each destination
 // pixel it says which image point to sample and what colour finally to draw, or that
 // the pixel is not drawn at all. Programs subclass it for effects of their own.
+//
+// ImageHandle::renderThroughMapping() (and MappableImageObject) calls, for each destination
+// pixel of the rectangle's visible part, mapCoordinates() and then, with the colour of the
+// image pixel nearest the point, filterPixelColour(); the pixel is then written through the
+// surface's point filter. Neither the handle's transparency colour nor the image's alpha
+// applies: a mapping returns false for the pixels it leaves undrawn. Mappings belong to
+// their users (members or globals); drawing does not take them over.
 
 #include "ImageHandle.h"
 

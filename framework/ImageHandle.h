@@ -3,6 +3,18 @@
 // handle's own transparency colour, and a private scratch surface for scaled drawing.
 // The per-pixel drawing ways write through the surface's point filter, so zoom, scroll
 // and dirty-rectangle clipping apply to every image pixel.
+//
+// Which drawing honours which transparency:
+//   render()                skips the handle's transparency colour (-1: draws every pixel);
+//   renderWithMask()        skips the mask colour, by default the colour of the picture's
+//                           bottom-right pixel (the image objects draw this way);
+//   renderBlended()         skips its transparent colour and mixes the rest with the surface;
+//   renderScaled()          honours the picture's alpha (set by setTransparencyColour()): it
+//                           is an SDL blit, placed through the engine's conversions and clipped
+//                           to the redraw area, but not filtered point by point;
+//   renderThroughMapping()  leaves every pixel to the mapping.
+// Source positions are image pixels (a rectangle larger than the image repeats it);
+// destinations are virtual coordinates. The caller holds the surface's lock.
 
 #include <SDL.h>
 
@@ -35,12 +47,15 @@ public:
 	int getWidth() const { return m_image ? m_image->getWidth() : 0; }
 	int getHeight() const { return m_image ? m_image->getHeight() : 0; }
 	std::string getURL() const;
+	// 24-bit colour, the coordinates wrapping around the image.
 	int getPixelColour(int x, int y) const;
+	// The shared image: a new reference, or the handle's own one.
 	std::shared_ptr<RawImageData> getRawImageData() const { return m_image; }
 	const std::shared_ptr<RawImageData>& getImageData() const { return m_image; }
 
 	int getTransparencyColour() const { return m_transparencyColour; }
-	// Also changes the shared image's alpha: -1 makes it all opaque, else this colour transparent.
+	// Also changes the shared image's alpha, for every handle on it and for renderScaled():
+	// -1 makes it all opaque, else this colour transparent.
 	void setTransparencyColour(int colour);
 	// A handle on a new shrunk copy, not entered in the cache.
 	ImageHandle makeShrunkCopy(int factor) const;
@@ -54,7 +69,8 @@ public:
 	// Pixels other than the transparent colour, mixed percent : (100 - percent) with the surface.
 	void renderBlended(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h,
 		int transparent, int percent) const;
-	// The source rectangle stretched onto the destination rectangle, honouring the image's alpha.
+	// The source rectangle stretched onto the destination rectangle, honouring the image's
+	// alpha. Shrunk and resized copies have no SDL surface and draw nothing this way.
 	void renderScaled(BaseEngine* engine, PixelSurface* surface, int dstX, int dstY, int dstW, int dstH,
 		int srcX, int srcY, int srcW, int srcH);
 	// Each destination pixel taken from where the mapping says (null: the default cropped mapping).

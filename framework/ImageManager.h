@@ -1,6 +1,8 @@
 #pragma once
 // The process-wide image cache: images by file name, shared while anyone draws them,
 // optionally pinned for the program's life, plus resized and shrunk copies by derived keys.
+// An image not pinned is freed with the last handle on it, and a later request loads the
+// file again. Each load prints a line; a failed one prints two and gives an empty result.
 
 #include <map>
 #include <memory>
@@ -12,12 +14,16 @@
 class ImageManager
 {
 public:
+	// Created on first use.
 	static ImageManager* getInstance();
+	// Frees the cache and its pinned images (handles still held keep theirs); the program's
+	// entry point calls it once at the end, after the engine has gone.
 	static void deleteInstance();
 	// Same as getInstance()->getImage(url, true, keepLoaded).
 	static ImageHandle loadImage(const std::string& url, bool keepLoaded = false);
 
 	// The image for the name, loading it when missing and allowed; null when there is none.
+	// keepLoaded pins the image only when this call loads it.
 	std::shared_ptr<RawImageData> getImagePtrbyURL(const std::string& url, bool loadIfMissing = true, bool keepLoaded = false);
 	// A handle on getImagePtrbyURL's result; an empty handle when there is no image.
 	ImageHandle getImage(const std::string& url, bool loadIfMissing = true, bool keepLoaded = false);
@@ -28,6 +34,7 @@ public:
 	ImageHandle getResizedImage(const ImageHandle& source, int width, int height);
 	ImageHandle getShrunkImage(const ImageHandle& source, int factor);
 
+	// The margins cut off every loaded image: 0, and never set otherwise.
 	void clearCropMargins();
 
 	// For tests and diagnostics: is the name present (alive) or pinned in the cache?

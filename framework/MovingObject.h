@@ -1,18 +1,26 @@
 #pragma once
 // An object that moves by a constant speed on every update and bounces off the window's
-// edges, plus two collision tests for rectangles and points.
+// edges, plus two collision tests for rectangles and points. It keeps an exact position
+// in doubles; the integer position (getX(), getY()) is that rounded.
 
 #include "DisplayableObject.h"
 
 class MovingObject : public DisplayableObject
 {
 public:
+	// Top-left at (x, y), moving by (1.5, 2.5) pixels per update until setSpeed(). Only the
+	// integer position is kept inside the window at first; the exact one from the first update.
 	MovingObject(BaseEngine* engine, int x, int y, int width, int height);
 	MovingObject(const MovingObject&) = default;
 
+	// Unless the engine is paused: moves by the speed, bounces off the window's edges (the
+	// far edges one pixel short of the window's) and requests a full redraw. time is unused.
 	void update(int time) override;
+	// A red triangle inside the rectangle about the position, drawn even when invisible;
+	// subclasses usually draw themselves.
 	void draw() override;
 
+	// Speeds are in pixels per update.
 	double getSpeedX() const { return m_speedX; }
 	double getSpeedY() const { return m_speedY; }
 	void setSpeed(double speedX, double speedY) { m_speedX = speedX; m_speedY = speedY; }

@@ -2,6 +2,16 @@
 // A 32-bit ARGB software drawing surface over one SDL surface: counted locking, pixel
 // access through an optional point filter, coordinate conversion, fills, copies, upload
 // into the window's texture, and every drawing primitive and text operation.
+//
+// Locking: every pixel write needs the surface locked, with mySDLLockSurface() before the
+// drawing and mySDLUnlockSurface() after it (counted, so nested pairs are fine; the SDL lock
+// itself is taken only for surfaces that need one). Without the lock a write still happens
+// but prints the write warning, once per pixel. The engine holds the lock on its two
+// surfaces during drawBackground() and a frame; BaseEngine::lockBackgroundForDrawing() and
+// friends take it elsewhere. An SDL fill or blit into the surface must not run under the
+// SDL lock: wrap it in mySDLTempUnlockSurface() / mySDLTempRelockSurface() (one pair at a
+// time; pixel writes in between print the warning), as fill(), copyRectangleFrom() and
+// blitString() do themselves.
 
 #include <SDL.h>
 
@@ -14,10 +24,13 @@ class VisibleArea;
 class PixelSurface
 {
 public:
+	// With an engine, drawn points pass the engine's filter (clipping to the window and the
+	// redraw area) and text defaults to the engine's font; without one there is no filter.
 	explicit PixelSurface(BaseEngine* engine);
 	// Releases nothing: whoever made a surface that must go early frees it via getSDLSurface().
 	~PixelSurface() {}
 
+	// Makes the 32-bit ARGB SDL surface; getSDLSurface() stays null when that fails.
 	void createSurface(int width, int height);
 	SDL_Surface* getSDLSurface() const { return m_surface; }
 	// Forgets the wrapped surface after its owner has freed it.
@@ -28,23 +41,33 @@ public:
 	}
 	int getWidth() const { return m_surface ? m_surface->w : 0; }
 	int getHeight() const { return m_surface ? m_surface->h : 0; }
+	// Pixels from one row's start to the next's (pitch / 4).
 	unsigned int getIntsPerRow() const { return m_surface ? static_cast<unsigned int>(m_surface->pitch) / 4u : 0u; }
 	BaseEngine* getEngine() const { return m_engine; }
 
+	// Installs a filter chain (not owned) in place of the current filter. A chain that must
+	// keep the window and redraw-area clipping ends in BaseEngine::getEngineFilter(); null
+	// means no filtering and identity conversions.
 	void setFilter(FilterPoints* filter) { m_filter = filter; }
 	FilterPoints* getFilter() const { return m_filter; }
 
-	// Locking: counted; the SDL lock is taken only for surfaces that need one.
+	// Locking (see above): counted; the SDL lock is taken only for surfaces that need one.
 	void mySDLLockSurface();
 	void mySDLUnlockSurface();
+	// Around an SDL fill or blit into this surface: the SDL lock is let go for the call
+	// while the count stays as it is.
 	void mySDLTempUnlockSurface();
 	void mySDLTempRelockSurface();
+	// Print the write warning when the surface is not locked (or temporarily unlocked), and
+	// the blit warning when it is locked; for drawing code that writes or blits itself.
 	void warnIfNotLockedForWrite() const;
 	void warnIfLockedForBlit() const;
 	int getLockCount() const { return m_lockCount; }
 
 	// Pixels. Every primitive and per-pixel image draw ends here, so the common case (a
 	// locked surface, a point inside it) is inline; warnings and reports are out of line.
+	// rawSetPixel: no filter, (x, y) is a screen pixel; outside the surface an error line is
+	// printed and nothing written. Alpha is set to 0xFF.
 	void rawSetPixel(int x, int y, unsigned int colour)
 	{
 		if (m_plainPixels != nullptr && static_cast<unsigned int>(x) < m_plainWidth
@@ -53,6 +76,7 @@ public:
 		else
 			rawSetPixelChecked(x, y, colour);
 	}
+	// Through the filter: (x, y) is virtual, and the filter drops, moves or itself writes it.
 	void setPixel(int x, int y, unsigned int colour)
 	{
 		if (m_filter == nullptr)
@@ -60,14 +84,18 @@ public:
 		else if (m_filter->filterPoint(this, x, y, colour))
 			rawSetPixel(x, y, colour | opaqueAlpha);
 	}
+	// The stored 0xAARRGGBB at a screen pixel, 0 outside; reading needs no lock.
 	unsigned int getPixel(int x, int y) const { return contains(x, y) ? pixelAt(x, y) : 0; }
 	// Reads through the filter; the filter may move the point but the surface is not written.
 	unsigned int getFilteredPixel(int x, int y);
 
-	// Whole-surface operations.
+	// Whole-surface operations, in screen pixels, neither filtered nor clipped to the redraw area.
 	void fill(unsigned int colour);
+	// From a surface of the same size (another size copies the common area).
 	void copyEntireSurface(PixelSurface* source);
+	// The source's rectangle at (x + offsetX, y + offsetY) to (x, y) here, clipped to both.
 	void copyRectangleFrom(PixelSurface* source, int x, int y, int w, int h, int offsetX = 0, int offsetY = 0);
+	// Uploads the pixels into a streaming texture of the surface's size.
 	void updateTexture(SDL_Texture* texture);
 
 	// Coordinates: virtual <-> screen through the filter; identity without one.
@@ -76,7 +104,9 @@ public:
 	int toScreenX(int x) const;
 	int toScreenY(int y) const;
 
-	// The part of this surface that the engine's current redraw touches.
+	// The part of this surface that the engine's current redraw touches, in screen pixels and
+	// in virtual coordinates (the whole surface during a full redraw): drawing code may skip
+	// what lies outside it.
 	int getRedrawScreenMinX() const;
 	int getRedrawScreenMinY() const;
 	int getRedrawScreenMaxX() const;
@@ -86,20 +116,31 @@ public:
 	int getRedrawVirtualMaxX() const;
 	int getRedrawVirtualMaxY() const;
 
-	// Primitives (all through setPixel except rawDrawOval and blitString).
+	// Primitives, in virtual coordinates through setPixel, so zoom, scroll and the redraw
+	// clip apply; the exceptions are rawDrawOval (screen pixels, no filter) and blitString.
+	// Shapes are filled, corners in any order, both bounds inclusive. The caller holds the lock.
 	void drawLine(double x1, double y1, double x2, double y2, unsigned int colour);
+	// A band; thickness 1 or less draws drawLine's line.
 	void drawThickLine(double x1, double y1, double x2, double y2, unsigned int colour, int thickness);
+	// The line pulled in by startGap at its start and by endGap at its end.
 	void drawShortenedLine(int x1, int y1, int x2, int y2, int startGap, int endGap, unsigned int colour, int thickness);
+	// A shortened line with a triangular head of headSize pointing at (x2, y2).
 	void drawArrow(int x1, int y1, int x2, int y2, int startGap, int endGap, unsigned int colour, int thickness, int headSize);
+	// Vertical sides at xLeft and xRight; one edge from yFirstLeft to yFirstRight, the other
+	// from ySecondLeft to ySecondRight.
 	void drawTrapezium(double xLeft, double xRight, double yFirstLeft, double yFirstRight,
 		double ySecondLeft, double ySecondRight, unsigned int colour);
 	void drawTriangle(double x1, double y1, double x2, double y2, double x3, double y3, unsigned int colour);
 	// Vertices clockwise on the screen; the arrays are consumed (ears are removed from them).
 	void drawPolygon(int count, double* xs, double* ys, unsigned int colour);
 	void drawRectangle(int x1, int y1, int x2, int y2, unsigned int colour);
+	// The ellipse inside the box; a box of no width or no height draws nothing.
 	void drawOval(int x1, int y1, int x2, int y2, unsigned int colour);
 	void rawDrawOval(int x1, int y1, int x2, int y2, unsigned int colour);
+	// The ring inside the outer ellipse and outside the inner one.
 	void drawHollowOval(int x1, int y1, int x2, int y2, int innerX1, int innerY1, int innerX2, int innerY2, unsigned int colour);
+	// The text's top-left at (x, y), pixel by pixel through the filter; a null font means
+	// the engine's default font. blitString blits it by SDL at screen (x, y): no filter, no clip.
 	void drawString(int x, int y, const char* text, unsigned int colour, FontEntry* font = nullptr);
 	void blitString(int x, int y, const char* text, unsigned int colour, FontEntry* font = nullptr);
 

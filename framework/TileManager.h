@@ -1,6 +1,12 @@
 #pragma once
 // A rectangular map of integer tile values with a tile size and the screen position of
 // the map's top-left corner, drawn tile by tile. Programs override drawTile.
+//
+// Mind the argument orders: the constructors take the tile's height before its width, but
+// the map's width (columns) before its height (rows); map positions are (column, row);
+// drawTile() takes the engine and surface first, setAndRedrawMapValue() last.
+// "Screen" positions are those of the surface the tiles are drawn on, which are virtual
+// coordinates when a filter zooms or scrolls it: the positions the mouse hooks receive.
 
 #include <vector>
 
@@ -14,7 +20,9 @@ public:
 	TileManager(int tileHeight, int tileWidth);
 	virtual ~TileManager() {}
 
-	// Default: a filled square in one of sixteen greys chosen by column, row and value.
+	// Draws the tile (column, row) with its top-left at (screenX, screenY) on the surface,
+	// which the caller has locked (the drawing calls below lock it). Default: a filled square
+	// in one of sixteen greys chosen by column, row and value.
 	virtual void drawTile(BaseEngine* engine, PixelSurface* surface, int column, int row, int screenX, int screenY);
 
 	// Replaces the map with width x height values, all 0.
@@ -32,10 +40,13 @@ public:
 	int getTop() const { return m_top; }
 	void setTopLeftOnScreen(int left, int top);
 
+	// The tile under a position; test isScreenPointOnMap() first, as positions just left of
+	// or above the map also give 0.
 	int getMapColumnForScreenX(int x) const;
 	int getMapRowForScreenY(int y) const;
 	bool isScreenPointOnMap(int x, int y) const;
 
+	// Draws every tile on the surface (usually the background, from drawBackground()).
 	void drawAllTiles(BaseEngine* engine, PixelSurface* surface);
 	// Draws the block of tiles starting at (startColumn, startRow) with its first tile at the map's top-left.
 	void drawTileRange(BaseEngine* engine, PixelSurface* surface, int startColumn, int startRow, int columns, int rows);
