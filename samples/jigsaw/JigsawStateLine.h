@@ -21,8 +21,8 @@ struct JigsawStateLine
 
 	// Parses a line as readText returned it, every byte judged (a NUL is damage, not an end).
 	// False (and nothing changed) unless every field is where the writer puts it, every number
-	// fits its columns and the line ends right after them. The index column is not read: a
-	// line's place in the file says which piece it is for, so index stays 0.
+	// fits its columns and the line ends right after them. The index column never refuses a
+	// line: a line's place in the file says which piece it is for.
 	static bool parse(const std::string& text, JigsawStateLine& line);
 	// The stream's next line up to and including its line feed, at most longestRead bytes,
 	// NUL bytes kept. False when nothing was left to read.
