@@ -2,6 +2,8 @@
 // The image turned about its centre by an angle (radians; a positive angle samples
 // clockwise on the screen, so the drawn picture turns the other way).
 
+#include <memory>
+
 #include "CoordinateMapping.h"
 
 class RotationTable;
@@ -34,7 +36,7 @@ private:
 	bool mapAfterSetUp(double& x, double& y, const ImageHandle& image);
 
 	// The table of the picture size last drawn (null: none for that size).
-	const RotationTable* m_table = nullptr;
+	std::shared_ptr<const RotationTable> m_table;
 	int m_tableWidth = 0;
 	int m_tableHeight = 0;
 	// The angle whose cosine and sine are kept; only ever an angle within the limit.

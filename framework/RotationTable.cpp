@@ -1,8 +1,8 @@
 #include "RotationTable.h"
 
 #include <cmath>
+#include <list>
 #include <map>
-#include <memory>
 #include <utility>
 
 namespace
@@ -12,6 +12,32 @@ const double pi = 3.14159265358979323846;
 const double verticalLineNudge = 0.0001;
 // Larger pictures are turned pixel by pixel rather than holding 16 bytes per pixel.
 const long largestTabledPixels = 512L * 512L;
+
+using TablePointer = std::shared_ptr<const RotationTable>;
+using TableList = std::list<TablePointer>;
+using SizeKey = std::pair<int, int>;
+
+// The kept tables, the one used last first, with an index by size into the list.
+struct KeptTables
+{
+	TableList latestFirst;
+	std::map<SizeKey, TableList::iterator> bySize;
+	std::size_t bytes = 0;
+};
+
+KeptTables& keptTables()
+{
+	static KeptTables kept;
+	return kept;
+}
+
+void dropLeastRecentlyUsed(KeptTables& kept)
+{
+	const TablePointer& oldest = kept.latestFirst.back();
+	kept.bytes -= oldest->byteSize();
+	kept.bySize.erase({oldest->getWidth(), oldest->getHeight()});
+	kept.latestFirst.pop_back();
+}
 } // namespace
 
 void RotationTable::toPolar(double dx, double dy, double& angle, double& radius)
@@ -22,15 +48,31 @@ void RotationTable::toPolar(double dx, double dy, double& angle, double& radius)
 	radius = std::sqrt(dx * dx + dy * dy);
 }
 
-const RotationTable* RotationTable::forSize(int width, int height)
+std::shared_ptr<const RotationTable> RotationTable::forSize(int width, int height)
 {
+	static_assert(static_cast<std::size_t>(largestTabledPixels) * sizeof(Entry) <= keptBytesLimit,
+		"the largest table fits within what is kept");
 	if (width <= 0 || height <= 0 || static_cast<long>(width) * height > largestTabledPixels)
 		return nullptr;
-	static std::map<std::pair<int, int>, std::unique_ptr<RotationTable>> tables;
-	std::unique_ptr<RotationTable>& table = tables[{width, height}];
-	if (!table)
-		table.reset(new RotationTable(width, height));
-	return table.get();
+	KeptTables& kept = keptTables();
+	const auto found = kept.bySize.find({width, height});
+	if (found != kept.bySize.end())
+	{
+		kept.latestFirst.splice(kept.latestFirst.begin(), kept.latestFirst, found->second);
+		return kept.latestFirst.front();
+	}
+	TablePointer table(new RotationTable(width, height));
+	kept.latestFirst.push_front(table);
+	kept.bySize[{width, height}] = kept.latestFirst.begin();
+	kept.bytes += table->byteSize();
+	while (kept.bytes > keptBytesLimit)
+		dropLeastRecentlyUsed(kept);
+	return table;
+}
+
+std::size_t RotationTable::keptBytes()
+{
+	return keptTables().bytes;
 }
 
 RotationTable::RotationTable(int width, int height)

@@ -2,9 +2,11 @@
 // For pictures of one size: every whole-pixel offset from the picture's centre in polar
 // form (angle by atan, distance by sqrt, exactly as a single turn computes them), kept as
 // the offset's cosine and sine parts, so that turning by any angle needs only that angle's
-// own cosine and sine. Built once per size and shared by every draw and every angle.
+// own cosine and sine. Built once per size and shared by every draw and every angle; the
+// tables of the sizes drawn last are kept, up to a bound on the memory they take.
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 class RotationTable
@@ -14,9 +16,17 @@ public:
 	// centre: the one formula behind every turn.
 	static void toPolar(double dx, double dy, double& angle, double& radius);
 
+	// The most memory the kept tables take together; the sizes used longest ago give way.
+	static constexpr std::size_t keptBytesLimit = 16 * 1024 * 1024;
+
 	// The table for pictures of width x height turned about (width / 2, height / 2); null
-	// for pictures too large to keep one for.
-	static const RotationTable* forSize(int width, int height);
+	// for pictures too large to keep one for. A table given out lives as long as its
+	// holder needs it, kept or not.
+	static std::shared_ptr<const RotationTable> forSize(int width, int height);
+	// What the kept tables take now.
+	static std::size_t keptBytes();
+
+	std::size_t byteSize() const { return m_entries.size() * sizeof(Entry); }
 
 	int getWidth() const { return m_width; }
 	int getHeight() const { return m_height; }

@@ -1,6 +1,5 @@
 #include "SavedGame.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -17,12 +16,17 @@ namespace
 	const int lastLevel = 3;
 	const int firstShip = 0;
 	const int lastShip = 2;
-	// Longer lines are cut here and their rest skipped: no field of the file is longer.
-	const size_t maxLineLength = 256;
+	// The lines the writer puts out and the reader takes; anything after them is not read.
+	const int savedLines = 6;
+	// The longest the writer makes a line (line end aside) is the position line: two ints
+	// of up to 11 characters ("-2147483648"), each followed by a comma. A longer line was
+	// not written by the game, and no part of it is taken for a value.
+	const size_t longestNumber = 11;
+	const size_t maxLineLength = 2 * (longestNumber + 1);
 	const char* const temporarySuffix = ".tmp";
 
-	// The line of the text that starts at position, cut at maxLineLength and without its
-	// line end (LF or CR LF); position moves to the next line. False at the end of the text.
+	// The line of the text that starts at position, without its line end (LF or CR LF);
+	// position moves to the next line. False at the end of the text.
 	bool nextLine(const std::string& text, size_t& position, std::string& line)
 	{
 		if (position >= text.size())
@@ -30,10 +34,21 @@ namespace
 		size_t end = text.find('\n', position);
 		if (end == std::string::npos)
 			end = text.size();
-		line = text.substr(position, std::min(end - position, maxLineLength));
+		line = text.substr(position, end - position);
 		position = end + 1;
 		if (!line.empty() && line.back() == '\r')
 			line.pop_back();
+		return true;
+	}
+
+	// False when a line the reader takes is longer than any the writer makes.
+	bool linesFitTheWriter(const std::string& text)
+	{
+		size_t next = 0;
+		std::string line;
+		for (int count = 0; count < savedLines && nextLine(text, next, line); ++count)
+			if (line.size() > maxLineLength)
+				return false;
 		return true;
 	}
 
@@ -180,6 +195,8 @@ int SavedGame::read(TV4Engine& engine) const
 // False when a line that is there does not hold what it must.
 bool SavedGame::parse(const std::string& text, Contents& contents) const
 {
+	if (!linesFitTheWriter(text))
+		return false;
 	size_t next = 0;
 	std::string line;
 	if (!nextLine(text, next, line))

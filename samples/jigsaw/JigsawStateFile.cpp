@@ -1,9 +1,7 @@
 #include "JigsawStateFile.h"
 
 #include <cstdio>
-#include <cstring>
 #include <utility>
-#include <vector>
 
 #include "JigsawStateLine.h"
 #include "StreamReading.h"
@@ -18,25 +16,28 @@ bool isCellSource(int value, int cells, int cellSize)
 	return value >= 0 && value % cellSize == 0 && value / cellSize < cells;
 }
 
-// Nothing but blanks and line ends.
-bool isBlankLine(const char* text)
+// Nothing but blanks and line ends; a NUL byte is not blank.
+bool isBlankLine(const std::string& text)
 {
-	return text[std::strspn(text, " \t\r\n")] == '\0';
+	return text.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
-// At most one line per piece is read; fewer lines are fine (the other pieces keep their
-// shuffled places), and so are blank lines at the end. A line that is read must be sound:
-// in the writer's columns, a turn of 0 to 3, and a cell of the picture no other line names.
+// Only what the pieces will read is judged: at most one line per piece, and no more than
+// maxSavedStateSize bytes of it. Fewer lines are fine (the other pieces keep their shuffled
+// places), and so are blank lines at the end. A line that is read must be sound: in the
+// writer's columns, a turn of 0 to 3, and a cell of the picture. Two lines may name one cell:
+// a short file leaves later pieces with their own cells, and saving that writes both.
 bool linesAreSound(FILE* file, int columns, int rows, int cellSize)
 {
-	const int pieces = columns * rows;
-	std::vector<bool> sourceUsed(static_cast<size_t>(pieces), false);
+	const long pieces = static_cast<long>(columns) * rows;
+	std::size_t bytesRead = 0;
 	bool blankSeen = false;
-	for (int count = 0; count < pieces; ++count)
+	std::string text;
+	for (long count = 0; count < pieces && JigsawStateLine::readText(file, text); ++count)
 	{
-		char text[JigsawStateLine::bufferSize];
-		if (std::fgets(text, JigsawStateLine::readSize, file) == nullptr)
-			break;
+		bytesRead += text.size();
+		if (bytesRead > maxSavedStateSize)
+			return false;
 		if (isBlankLine(text))
 		{
 			blankSeen = true;
@@ -49,10 +50,6 @@ bool linesAreSound(FILE* file, int columns, int rows, int cellSize)
 			return false;
 		if (!isCellSource(line.sourceX, columns, cellSize) || !isCellSource(line.sourceY, rows, cellSize))
 			return false;
-		const size_t cell = static_cast<size_t>(line.sourceY / cellSize) * columns + line.sourceX / cellSize;
-		if (sourceUsed[cell])
-			return false;
-		sourceUsed[cell] = true;
 	}
 	return !std::ferror(file);
 }
@@ -66,9 +63,6 @@ JigsawStateFile::JigsawStateFile(std::string path)
 bool JigsawStateFile::isValidState(FILE* file, int columns, int rows, int cellSize)
 {
 	if (file == nullptr || columns <= 0 || rows <= 0 || cellSize <= 0)
-		return false;
-	std::string whole;
-	if (!readWholeStream(file, maxSavedStateSize, whole) || std::fseek(file, 0, SEEK_SET) != 0)
 		return false;
 	return linesAreSound(file, columns, rows, cellSize);
 }

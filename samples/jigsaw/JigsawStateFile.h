@@ -1,7 +1,6 @@
 #pragma once
-// The jigsaw's saved-state file as a whole: read only when it is of a sane size and every
-// line the pieces will read is sound and fits the puzzle being built, and replaced only by
-// a complete new file.
+// The jigsaw's saved-state file as a whole: read only when every line the pieces will read
+// is sound and fits the puzzle being built, and replaced only by a complete new file.
 
 #include <cstdio>
 #include <functional>
@@ -23,10 +22,9 @@ public:
 	// place only when everything was written; false leaves the old state untouched.
 	bool save(const std::function<void(FILE*)>& writeLines) const;
 
-	// True when the stream, read from its start, ends within a bounded size and its first
-	// columns x rows lines (fewer are fine, blank ones only at the end, more are not read)
-	// are each sound: the writer's layout, a quarter turn of 0 to 3 and a cell of the picture
-	// that no other line names. The stream must be seekable.
+	// True when the stream's first columns x rows lines, read from its position (fewer are
+	// fine, blank ones only at the end, more are not read), are within a bounded size and
+	// each sound: the writer's layout, a quarter turn of 0 to 3 and a cell of the picture.
 	static bool isValidState(FILE* file, int columns, int rows, int cellSize);
 
 private:

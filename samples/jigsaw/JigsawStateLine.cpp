@@ -20,10 +20,15 @@ const FieldLayout rotationField = {22, 2, 'c', false};
 const FieldLayout sourceXField = {25, 7, 'r', true};
 const FieldLayout sourceYField = {33, 7, '\0', true};
 
+bool isDigit(char c)
+{
+	return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
 // A zero-padded decimal as printf's %0<width>d writes it: digits only, or a minus sign in
 // the first column followed by digits. Checking the characters keeps atoi-style reading
 // from wandering into the next field or overflowing.
-bool readField(const char* text, const FieldLayout& field, int& value)
+bool readField(const std::string& text, const FieldLayout& field, int& value)
 {
 	int position = field.start;
 	const int end = field.start + field.width;
@@ -38,10 +43,9 @@ bool readField(const char* text, const FieldLayout& field, int& value)
 	int result = 0;
 	for (; position < end; ++position)
 	{
-		const unsigned char c = static_cast<unsigned char>(text[position]);
-		if (!std::isdigit(c))
+		if (!isDigit(text[position]))
 			return false;
-		result = result * 10 + (c - '0');
+		result = result * 10 + (text[position] - '0');
 	}
 	if (field.separator != '\0' && text[end] != field.separator)
 		return false;
@@ -49,42 +53,72 @@ bool readField(const char* text, const FieldLayout& field, int& value)
 	return true;
 }
 
-// After the fields: carriage returns (one, or two where text mode added its own), then the
-// line feed; the last line of a file may stop short of its line feed.
-bool endsCleanly(const char* rest)
+// The index column says nothing the line's place does not, so whatever it holds is taken
+// as atoi would take it (blanks, a sign, the digits up to the first other character) and
+// never refuses the line. Its width keeps the value small.
+int convertIndex(const std::string& text)
 {
-	while (*rest == '\r')
-		++rest;
-	if (*rest == '\n')
-		++rest;
-	return *rest == '\0';
+	int position = indexField.start;
+	const int end = indexField.start + indexField.width;
+	while (position < end && std::isspace(static_cast<unsigned char>(text[position])))
+		++position;
+	const bool negative = position < end && text[position] == '-';
+	if (position < end && (text[position] == '-' || text[position] == '+'))
+		++position;
+	int result = 0;
+	for (; position < end && isDigit(text[position]); ++position)
+		result = result * 10 + (text[position] - '0');
+	return negative ? -result : result;
+}
+
+// After the fields: carriage returns (one, or two where text mode added its own), then the
+// line feed; the last line of a file may stop short of its line feed. Every byte counts.
+bool endsCleanly(const std::string& text)
+{
+	std::string::size_type position = JigsawStateLine::columns;
+	while (position < text.size() && text[position] == '\r')
+		++position;
+	if (position < text.size() && text[position] == '\n')
+		++position;
+	return position == text.size();
 }
 } // namespace
 
-bool JigsawStateLine::parse(const char* text, JigsawStateLine& line)
+bool JigsawStateLine::parse(const std::string& text, JigsawStateLine& line)
 {
-	for (int column = 0; column < columns; ++column)
-		if (text[column] == '\0')
-			return false;
+	if (text.size() < static_cast<std::string::size_type>(columns))
+		return false;
 	JigsawStateLine read;
-	if (!readField(text, indexField, read.index) || !readField(text, xField, read.x) ||
+	if (text[indexField.start + indexField.width] != indexField.separator || !readField(text, xField, read.x) ||
 		!readField(text, yField, read.y) || !readField(text, rotationField, read.rotation) ||
 		!readField(text, sourceXField, read.sourceX) || !readField(text, sourceYField, read.sourceY))
 		return false;
-	if (!endsCleanly(text + columns))
+	if (!endsCleanly(text))
 		return false;
+	read.index = convertIndex(text);
 	line = read;
 	return true;
+}
+
+bool JigsawStateLine::readText(FILE* file, std::string& text)
+{
+	text.clear();
+	int c = EOF;
+	while (text.size() < static_cast<std::string::size_type>(longestRead) && (c = std::getc(file)) != EOF)
+	{
+		text.push_back(static_cast<char>(c));
+		if (c == '\n')
+			break;
+	}
+	return !text.empty();
 }
 
 bool JigsawStateLine::readNext(FILE* file, JigsawStateLine& line)
 {
 	if (file == nullptr)
 		return false;
-	char buffer[bufferSize];
-	if (std::fgets(buffer, readSize, file) == nullptr)
-		return false;
-	return parse(buffer, line);
+	std::string text;
+	return readText(file, text) && parse(text, line);
 }
 
 bool JigsawStateLine::write(FILE* file) const

@@ -14,6 +14,7 @@
 #include "ImageHandle.h"
 #include "ImageManager.h"
 #include "PixelSurface.h"
+#include "RotationTable.h"
 #include "TestImages.h"
 
 namespace
@@ -100,6 +101,27 @@ TEST_F(CoordinateMappingTest, RotationTurnsAboutTheCentre)
 	half.setRotation(pi / 4);
 	x = 0, y = 0;
 	EXPECT_FALSE(half.mapCoordinates(x, y, image));
+}
+
+// Tables for many picture sizes: only the latest are kept, within the bound, and a mapping
+// still turns its picture as before with the table it holds after the cache let it go.
+TEST_F(CoordinateMappingTest, RotationTablesKeptStayWithinTheirBound)
+{
+	CoordinateMappingRotate half(pi);
+	double x = 2, y = 3;
+	ASSERT_TRUE(half.mapCoordinates(x, y, image));
+	size_t tabled = 0;
+	for (int width = 300; width < 320; ++width)
+	{
+		tabled += RotationTable::forSize(width, 300)->byteSize();
+		EXPECT_LE(RotationTable::keptBytes(), RotationTable::keptBytesLimit);
+	}
+	ASSERT_GT(tabled, RotationTable::keptBytesLimit);
+	EXPECT_EQ(RotationTable::forSize(319, 300), RotationTable::forSize(319, 300));
+	double again = 2, againY = 3;
+	ASSERT_TRUE(half.mapCoordinates(again, againY, image));
+	EXPECT_EQ(x, again);
+	EXPECT_EQ(y, againY);
 }
 
 TEST_F(CoordinateMappingTest, OffsetComesFirstAndNonPositiveAnglesDoNotTurn)

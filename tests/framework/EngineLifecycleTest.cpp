@@ -10,20 +10,45 @@
 #include <cstdlib>
 #include <string>
 
+#include <SDL_ttf.h>
+
 #include "BaseEngine.h"
 #include "DisplayableObject.h"
 #include "EngineHarness.h"
 
 namespace
 {
-// Uses its engine's font while being destroyed, as objects drawing text may.
+// Uses its engine's font while being destroyed, as objects drawing text may, and notes
+// whether the font library was still running then.
 struct FontUserObject : DisplayableObject
 {
 	explicit FontUserObject(BaseEngine* engine) : DisplayableObject(engine, 1, 1, true) {}
-	~FontUserObject() override { fontName = getEngine()->getDefaultFont()->getFileName(); }
+	~FontUserObject() override
+	{
+		fontName = getEngine()->getDefaultFont()->getFileName();
+		fontLibraryRunning = TTF_WasInit() != 0;
+	}
 	static std::string fontName;
+	static bool fontLibraryRunning;
 };
 std::string FontUserObject::fontName;
+bool FontUserObject::fontLibraryRunning = false;
+
+// Destroyed after the engine's exit handlers and before the engine: ends the process with
+// exit status 3 unless the handlers left nothing of the libraries in the engine's hands.
+struct ReleaseCheck
+{
+	explicit ReleaseCheck(BaseEngine& engine) : engine(engine) {}
+	~ReleaseCheck()
+	{
+		const bool released = engine.getWindow() == nullptr && engine.getForegroundSurface()->getSDLSurface() == nullptr &&
+			engine.getDefaultFont()->getTTFFont() == nullptr && engine.getObjectAt(0) == nullptr &&
+			FontUserObject::fontLibraryRunning;
+		if (!released)
+			std::_Exit(3);
+	}
+	BaseEngine& engine;
+};
 
 class FailingSurfacesEngine : public BaseEngine
 {
@@ -112,12 +137,15 @@ TEST(EngineLifecycleTest, ObjectsAreDestroyedBeforeTheFonts)
 }
 
 
+// The exit handlers release what the engine holds (objects first, while the fonts still
+// work) before each library quits; the engine's own destructor then has nothing left to do.
 TEST(EngineLifecycleTest, AnEngineDestroyedAfterTheExitHandlersCallsNoLibraryThatHasQuit)
 {
 	if (std::getenv(childRunVariable) != nullptr)
 	{
 		// Made before initialise registers the exit handlers, so destroyed after they ran.
 		static BaseEngine engine;
+		static ReleaseCheck check(engine);
 		EngineHarness harness(engine);
 		if (harness.initialise() != 0)
 			std::_Exit(2);

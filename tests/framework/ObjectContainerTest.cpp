@@ -206,6 +206,17 @@ TEST_F(ObjectContainerTest, WalksCallEachObjectThatStaysExactlyOnce)
 		return false;
 	}, true);
 	EXPECT_EQ((std::vector<int>{5, 6, 2}), log);
+
+	// An entry brought to the front before its turn is still the same entry to the walk.
+	log.clear();
+	engine.forEachObjectUntil([&](DisplayableObject* object) {
+		const int id = static_cast<Probe*>(object)->id;
+		log.push_back(id);
+		if (id == 2)
+			engine.moveObjectToEnd(engine.getObjectAt(listed(6)));
+		return false;
+	});
+	EXPECT_EQ((std::vector<int>{2, 6, 5}), log);
 }
 
 TEST_F(ObjectContainerTest, ObjectsClampIntoTheWindowWhenMade)

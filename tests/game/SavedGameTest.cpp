@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -116,6 +117,11 @@ TEST_F(SavedGameTest, FilesWrittenTheUsualWayLoadAsBefore)
 	EXPECT_EQ(player(), (PlayerData{ "bob", 1, 3, 0, 450, 594 }));
 	EXPECT_EQ(load("3\r\nAnn\r\n0\r\n2\r\n960\r\n10,20,\r\n"), 3) << "CR LF line ends";
 	EXPECT_EQ(player(), (PlayerData{ "Ann", 0, 2, 960, 10, 20 }));
+	m_engine->setScoreAndLives(INT_MIN, INT_MIN);
+	m_engine->setShipPosition(INT_MIN, INT_MIN);
+	ASSERT_TRUE(SavedGame(m_file).write(*m_engine));
+	EXPECT_EQ(SavedGame(m_file).read(*m_engine), 1) << "the longest lines the game writes";
+	EXPECT_EQ(player(), (PlayerData{ "Ann", 0, INT_MIN, INT_MIN, INT_MIN, INT_MIN }));
 }
 
 TEST_F(SavedGameTest, MissingFileChangesNothing)
@@ -152,10 +158,15 @@ TEST_F(SavedGameTest, LevelOutsideOneToThreeChangesNothing)
 	}
 }
 
-TEST_F(SavedGameTest, DamagedNumbersRejectTheWholeFile)
+// A damaged number, or a line longer than any the game writes (no cut-off part of it may
+// become a value), refuses the whole file.
+TEST_F(SavedGameTest, DamagedNumbersAndOverlongLinesRejectTheWholeFile)
 {
-	for (const char* contents : { "1\nZed\nx\n1\n1\n1,1,\n", "1\nZed\n0\n99999999999999999999\n1\n", "1\nZed\n5\n",
-		"1\nZed\n0\n1\n12abc\n", "1\nZed\n0\n1\n1\n1,y,\n", "2x\n" })
+	const std::string spaces(300, ' ');
+	for (const std::string& contents : { std::string("1\nZed\nx\n1\n1\n1,1,\n"), std::string("1\nZed\n0\n99999999999999999999\n1\n"),
+		std::string("1\nZed\n5\n"), std::string("1\nZed\n0\n1\n12abc\n"), std::string("1\nZed\n0\n1\n1\n1,y,\n"), std::string("2x\n"),
+		"1\nZed\n0\n1\n" + std::string(250, ' ') + "123456789\n1,1,\n", "1\nZed\n0\n1\n1\n" + spaces + "5,6,\n",
+		"1" + spaces + "junk\nZed\n", "1\n" + std::string(30, 'n') + "\n0\n" })
 	{
 		EXPECT_EQ(load(contents), SavedGame::nothingLoaded) << contents;
 		EXPECT_EQ(player(), m_kept) << contents;

@@ -512,7 +512,10 @@ TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
 	EXPECT_EQ(50, line.sourceY);
 
 	// Lines beyond the pieces are not read and the index column is not used; fewer lines
-	// than pieces place only those pieces.
+	// than pieces place only those pieces, and lines may name a cell already named.
+	std::string manyMore;
+	for (int i = 0; i < 2000; ++i)
+		manyMore += "more than the pieces read, and damaged: " + std::to_string(i) + "\n";
 	const std::vector<std::string> accepted = {
 		"",                                            // no lines
 		good.substr(0, good.size() - 42),              // a piece short
@@ -520,6 +523,11 @@ TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
 		good + "\r\n",                                 // a blank line at the end
 		good.substr(0, 42) + "\r\n\n",                  // one line, then blank ones
 		replaced(good, 42, "00007"),                   // index out of order
+		replaced(good, 42, "abcde"),                   // letters in the index
+		replaced(good, 42, "-0001"),                   // a sign in the index
+		replaced(good, 42 + 25, "0000000"),            // two pieces from one cell
+		good + manyMore,                               // 2,000 lines past the pieces
+		good + std::string(64 * 1024, '\n'),           // past the pieces, larger than any state
 	};
 	for (size_t i = 0; i < accepted.size(); ++i)
 		EXPECT_TRUE(validates(accepted[i])) << "case " << i;
@@ -533,12 +541,13 @@ TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
 		replaced(good, 25, "-000050"),                 // source left of the picture
 		replaced(good, 25, "0000450"),                 // source beyond the last column
 		replaced(good, 33, "0000300"),                 // source beyond the last row
-		replaced(good, 42 + 25, "0000000"),            // two pieces from one cell
 		replaced(good, 8, " "),                        // a blank inside a number
 		replaced(good, 40, "x\n"),                     // characters after the fields
 		replaced(good, 14, "--"),                      // a sign without digits
 		good.substr(0, 42) + "\r\n" + good.substr(42), // a blank line before further lines
-		good + std::string(64 * 1024, '\n'),           // larger than any state
+		good.substr(0, 41) + std::string("\0x\r\n", 4) + good.substr(42), // damage behind a NUL
+		good.substr(0, 40) + std::string("\0\r\n", 3) + good.substr(42),  // a NUL after the fields
+		good.substr(0, good.size() - 42) + std::string("\0\r\n", 3),     // a NUL line is not blank
 	};
 	for (size_t i = 0; i < damaged.size(); ++i)
 		EXPECT_FALSE(validates(damaged[i])) << "case " << i;
@@ -592,7 +601,7 @@ TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndEitherLoadWholeOrChangeNoth
 			for (; i < now.size() && std::getline(lines, text); ++i)
 			{
 				JigsawStateLine line;
-				ASSERT_TRUE(JigsawStateLine::parse((text + "\n").c_str(), line));
+				ASSERT_TRUE(JigsawStateLine::parse(text + "\n", line));
 				const PieceState expected{line.x, line.y, line.rotation, line.sourceX, line.sourceY};
 				EXPECT_TRUE(now[i] == expected) << "round " << round << " piece " << i;
 			}
@@ -608,6 +617,67 @@ TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndEitherLoadWholeOrChangeNoth
 	}
 	EXPECT_GT(loaded, 0);
 	EXPECT_GT(ignored, 0);
+}
+
+// Whatever short file the table came from (later pieces keep their own cells, so cells
+// may repeat) and whatever the player then did, the file the table saves loads back to
+// the same table: saving again writes the same bytes.
+TEST_F(JigsawDemoTest, EverySavedTableLoadsBackToTheSameFile)
+{
+	std::mt19937 random(16);
+	auto below = [&random](int limit) { return static_cast<int>(random() % static_cast<unsigned>(limit)); };
+	OutputCapture quiet;
+	quiet.start();
+	for (int round = 0; round < 30; ++round)
+	{
+		std::string shortFile;
+		char text[64];
+		for (int i = below(pieceCount); i > 0; --i)
+		{
+			std::snprintf(text, sizeof text, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", i, below(3000) - 1000,
+				below(3000) - 1000, below(4), below(columns) * cell, below(rows) * cell);
+			shortFile += text;
+		}
+		writeFile(statePath, shortFile);
+		engine.createObjects();
+		const std::vector<JigsawPiece*> all = pieces();
+		for (int change = 0; change < 40; ++change)
+		{
+			JigsawPiece* piece = all[static_cast<size_t>(below(pieceCount))];
+			const int x = piece->getX() + 1;
+			const int y = piece->getY() + 1;
+			switch (below(4))
+			{
+			case 3:  // lay it right of the piece showing the cell to its left, which joins them
+				if (JigsawPiece* left = pieceWithSource(piece->getSourceX() - cell, piece->getSourceY()))
+				{
+					piece->setPosition(left->getX() + cell, left->getY());
+					piece->checkJoins();
+				}
+				break;
+			case 0:  // turn
+				piece->offerClick(SDL_BUTTON_RIGHT, x, y);
+				break;
+			case 1:  // bring to the front
+				engine.moveObjectToEnd(piece);
+				break;
+			default:  // drag its group and drop it, joining where it fits
+				engine.applyToAll([x, y](DisplayableObject* object) {
+					if (object != nullptr)
+						object->onMouseDown(SDL_BUTTON_LEFT, x, y);
+				});
+				piece->dragStart(x, y);
+				piece->onMouseUp(SDL_BUTTON_LEFT, x + below(600) - 300, y + below(600) - 300);
+				break;
+			}
+		}
+		engine.saveState();
+		const std::string saved = readFile(statePath);
+		engine.createObjects();
+		engine.saveState();
+		ASSERT_EQ(saved, readFile(statePath)) << "round " << round;
+	}
+	EXPECT_NE(std::string::npos, quiet.stop().find("checkJoinLeft success"));
 }
 
 TEST_F(JigsawDemoTest, EndlessStateFileIsRefusedAfterABoundedRead)
