@@ -11,7 +11,6 @@
 #include "Diagnostics.h"
 #include "DisplayableObject.h"
 #include "ImageManager.h"
-#include "SaturatingInt.h"
 
 namespace
 {
@@ -159,6 +158,7 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
 		return 1;
 	}
+	startClock();
 	rememberLiveEngine(this);
 	// Registered once per process: at exit they run as TTF_Quit, SDL_Quit, mydebug, each
 	// library's quit preceded by the release of what live engines hold from it.
@@ -286,15 +286,24 @@ bool BaseEngine::runLoopIteration()
 	return true;
 }
 
+// The first loop pass always updates: the first update is due at the start.
+void BaseEngine::startClock()
+{
+	m_currentTime = readTickCount();
+	m_clockOrigin = m_currentTime;
+	m_nextUpdateTime = m_currentTime;
+	m_totalPausedTime = 0;
+}
+
+// Due times are compared by their difference, so updates go on when the tick count passes
+// the int range and turns negative.
 bool BaseEngine::isTimeToUpdate()
 {
 	if (m_updatePeriod < minimumUpdatePeriod)
 		m_updatePeriod = minimumUpdatePeriod;
-	if (m_currentTime >= m_nextUpdateTime)
+	if (timeReached(m_currentTime, m_nextUpdateTime))
 	{
-		// Held at the int limit: near the end of the tick range, or with a very long
-		// period, the sum would otherwise wrap round to the past.
-		m_nextUpdateTime = saturatingAdd(m_currentTime, m_updatePeriod);
+		m_nextUpdateTime = timeAfter(m_currentTime, m_updatePeriod);
 		return true;
 	}
 	return false;
@@ -302,24 +311,28 @@ bool BaseEngine::isTimeToUpdate()
 
 int BaseEngine::getGameTime()
 {
-	return (m_pauseStart >= 0 ? m_pauseStart : m_currentTime) - m_totalPausedTime;
+	const int clockTime = m_paused ? m_pauseStart : m_currentTime;
+	return timeDifference(timeDifference(clockTime, m_clockOrigin), m_totalPausedTime);
 }
 
 // A second pause keeps the first pause's start; otherwise the time between the two
 // calls would be counted as game time.
 void BaseEngine::pause()
 {
-	if (!isPaused())
+	if (!m_paused)
+	{
+		m_paused = true;
 		m_pauseStart = m_currentTime;
+	}
 	requestFullRedraw();
 }
 
 void BaseEngine::unpause()
 {
-	if (isPaused())
+	if (m_paused)
 	{
-		m_totalPausedTime += m_currentTime - m_pauseStart;
-		m_pauseStart = -1;
+		m_totalPausedTime = timeAfter(m_totalPausedTime, timeDifference(m_currentTime, m_pauseStart));
+		m_paused = false;
 	}
 	requestFullRedraw();
 }

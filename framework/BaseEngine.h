@@ -66,6 +66,7 @@
 #include "FilterPoints.h"
 #include "FontCache.h"
 #include "PixelSurface.h"
+#include "WrappingTime.h"
 
 class BaseEngine;
 class ImageHandle;
@@ -241,7 +242,7 @@ public:
 	// stands still: those that must not move test isPaused(). A second pause() is harmless.
 	void pause();
 	void unpause();
-	bool isPaused() const { return m_pauseStart != -1; }
+	bool isPaused() const { return m_paused; }
 	void setTickSource(TickSource source) { m_tickSource = std::move(source); }
 	// Each iteration first waits for one event: no updates happen while none arrive.
 	void setWaitForEvents(bool wait) { m_waitForEvents = wait; }
@@ -369,7 +370,8 @@ public:
 	void drawForegroundString(int x, int y, const char* text, unsigned int colour, FontEntry* font = nullptr);
 
 protected:
-	int readTickCount() const { return m_tickSource ? m_tickSource() : static_cast<int>(SDL_GetTicks()); }
+	int readTickCount() const { return m_tickSource ? m_tickSource() : wrapToInt(SDL_GetTicks()); }
+	void startClock();
 	void resetDirtyRectangles(int emptyLow, int emptyHigh);
 	// Gives the engine's filter the area it accepts: the window, cut to the dirty rectangle
 	// while a partial redraw is pending. Every change of the window size, the redraw flags
@@ -401,9 +403,15 @@ protected:
 	int m_dirtyScreenRight = constructedEmptyHigh;
 	int m_dirtyScreenBottom = constructedEmptyHigh;
 	int m_currentTime = 0;
+	// The tick count when the engine was initialised: game time counts from there, so the
+	// game runs the same wherever SDL's clock stood when it started.
+	int m_clockOrigin = 0;
 	int m_totalPausedTime = 0;
 	int m_nextUpdateTime = 0;
-	int m_pauseStart = -1;
+	// Any tick count may be a pause start (they run negative after 24.8 days), so the pause
+	// is told by a flag of its own.
+	bool m_paused = false;
+	int m_pauseStart = 0;
 	int m_updatePeriod = 10;
 	int m_exitCode = -1;
 	unsigned char* m_keyStates = nullptr;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "SaturatingInt.h"
+#include "WrappingTime.h"
 
 void TimedMovement::clear()
 {
@@ -21,43 +21,48 @@ void TimedMovement::setup(int startX, int startY, int endX, int endY, int startT
 	m_currentY = startY;
 }
 
-int TimedMovement::interpolate(int start, int end, long long elapsed, long long duration)
+int TimedMovement::interpolate(int start, int end, int elapsed, int duration)
 {
-	// The product comes first (truncating division after it). Times and distances may each
-	// span the whole int range, so the product is taken in 128 bits; the quotient is then
-	// smaller than the distance and the result lies between start and end.
-	const __int128 step = static_cast<__int128>(elapsed) * (static_cast<long long>(end) - start) / duration;
-	return static_cast<int>(start + static_cast<long long>(step));
+	// The product comes first (truncating division after it). Distances may span the whole
+	// int range, so the product is taken in 64 bits; the quotient is then smaller than the
+	// distance and the result lies between start and end.
+	const long long step = static_cast<long long>(elapsed) * (static_cast<long long>(end) - start) / duration;
+	return static_cast<int>(start + step);
 }
 
+// Times are taken relative to the start, so a movement runs the same when the game time
+// passes the int range on its way.
 void TimedMovement::calculate(int time)
 {
-	if (time <= m_startTime)
+	const int elapsed = timeDifference(time, m_startTime);
+	const int duration = timeDifference(m_endTime, m_startTime);
+	if (elapsed <= 0)
 	{
 		m_currentX = m_startX;
 		m_currentY = m_startY;
 	}
-	else if (time >= m_endTime)
+	else if (elapsed >= duration)
 	{
 		m_currentX = m_endX;
 		m_currentY = m_endY;
 	}
 	else
 	{
-		const long long elapsed = static_cast<long long>(time) - m_startTime;
-		const long long duration = static_cast<long long>(m_endTime) - m_startTime;
 		m_currentX = interpolate(m_startX, m_endX, elapsed, duration);
 		m_currentY = interpolate(m_startY, m_endY, elapsed, duration);
 	}
 }
 
+bool TimedMovement::hasFinished(int time) const
+{
+	return timeReached(time, m_endTime);
+}
+
 void TimedMovement::reverse()
 {
-	const int oldStartTime = m_startTime;
-	const int oldEndTime = m_endTime;
+	const int duration = timeDifference(m_endTime, m_startTime);
 	std::swap(m_startX, m_endX);
 	std::swap(m_startY, m_endY);
-	m_startTime = oldEndTime;
-	// A movement that would end beyond the int range of times ends at its limit.
-	m_endTime = clampToInt(2LL * oldEndTime - oldStartTime);
+	m_startTime = m_endTime;
+	m_endTime = timeAfter(m_endTime, duration);
 }

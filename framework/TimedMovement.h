@@ -12,7 +12,7 @@ public:
 	void calculate(int time);
 	int getX() const { return m_currentX; }
 	int getY() const { return m_currentY; }
-	bool hasFinished(int time) const { return time >= m_endTime; }
+	bool hasFinished(int time) const;
 	// Back from the end point to the start point over the same duration, starting at the old end time.
 	void reverse();
 
@@ -20,7 +20,7 @@ public:
 	int getEndTime() const { return m_endTime; }
 
 private:
-	static int interpolate(int start, int end, long long elapsed, long long duration);
+	static int interpolate(int start, int end, int elapsed, int duration);
 
 	int m_startTime = 0;
 	int m_endTime = 0;

@@ -1,6 +1,6 @@
 #include "EntrySchedule.h"
 
-#include "SaturatingInt.h"
+#include "WrappingTime.h"
 
 EntrySchedule::EntrySchedule(int creationTime, int delay)
 	: m_creationTime(creationTime),
@@ -8,11 +8,13 @@ EntrySchedule::EntrySchedule(int creationTime, int delay)
 {
 }
 
+// The entry time is compared by difference, so an enemy enters on time also when the game
+// time passes the int range while it waits.
 bool EntrySchedule::advance(int time)
 {
 	if (time == m_lastTime)
 		m_active = false;
-	else if (time > entryTime())
+	else if (timeInPlay(time) > 0)
 		m_active = true;
 	m_lastTime = time;
 	return m_active;
@@ -20,11 +22,10 @@ bool EntrySchedule::advance(int time)
 
 int EntrySchedule::timeInPlay(int time) const
 {
-	return clampToInt(static_cast<long long>(time) - entryTime());
+	return timeDifference(time, entryTime());
 }
 
-// Worked out wide: late in a very long game the sum would wrap round and let the enemy in at once.
-long long EntrySchedule::entryTime() const
+int EntrySchedule::entryTime() const
 {
-	return static_cast<long long>(m_creationTime) + m_delay;
+	return timeAfter(m_creationTime, m_delay);
 }

@@ -14,7 +14,7 @@ public:
 	int timeInPlay(int time) const;
 
 private:
-	long long entryTime() const;
+	int entryTime() const;
 
 	int m_creationTime;
 	int m_delay;

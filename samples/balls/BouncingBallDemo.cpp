@@ -3,7 +3,7 @@
 #include <SDL.h>
 
 #include "ImageManager.h"
-#include "SaturatingInt.h"
+#include "WrappingTime.h"
 #include "balls/BouncingBall1.h"
 #include "balls/BouncingBall2.h"
 #include "common/RandomDotBackground.h"
@@ -109,7 +109,7 @@ int BouncingBallDemo::createObjects()
 	removeAllObjects(true);
 	BouncingBall1* ballA = new BouncingBall1(this, ballSize, 1, "A", labelOffsetX, labelOffsetY, &m_tileManager);
 	const int t = getGameTime();
-	ballA->setMovement(t, saturatingAdd(t, legDuration), t, 100, 100, 700, 500);
+	ballA->setMovement(t, timeAfter(t, legDuration), t, 100, 100, 700, 500);
 	BouncingBall2* ballB = new BouncingBall2(this, ballSize, 2, "B", labelOffsetX, labelOffsetY);
 	ballB->setPosition(100, 100);
 	ballB->setSpeed(1.1, 1.0);

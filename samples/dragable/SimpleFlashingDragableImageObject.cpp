@@ -2,6 +2,7 @@
 
 #include "BaseEngine.h"
 #include "ImageManager.h"
+#include "WrappingTime.h"
 
 namespace
 {
@@ -27,9 +28,10 @@ SimpleFlashingDragableImageObject::SimpleFlashingDragableImageObject(int x, int 
 }
 
 // First picture while (time / 500) is even, second while it is odd; redraw only on a change.
+// The half-seconds count on where the game time passes the int range and turns negative.
 void SimpleFlashingDragableImageObject::update(int time)
 {
-	const int index = (time / flashPeriod) % 2;
+	const int index = static_cast<int>(timeSteps(time, flashPeriod) % 2);
 	if (index == m_currentImageIndex)
 		return;
 	m_currentImageIndex = 1 - m_currentImageIndex;

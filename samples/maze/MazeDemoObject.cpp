@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "MovingObject.h"
-#include "SaturatingInt.h"
+#include "WrappingTime.h"
 #include "maze/MazeDemoMain.h"
 
 namespace
@@ -65,9 +65,10 @@ int MazeDemoObject::getDirectionDy(int direction)
 	}
 }
 
+// The phase counts on where the game time passes the int range, so the radius stays in range.
 int MazeDemoObject::pulseRadius(int time)
 {
-	const int p = (time / pulseStep) % pulsePhases;
+	const int p = static_cast<int>(timeSteps(time, pulseStep) % pulsePhases);
 	return p <= pulseTurn ? p + minimumRadius : 40 - p;
 }
 
@@ -118,7 +119,7 @@ bool MazeDemoObject::teleportOnContact(int time)
 		m_direction = right;
 		const int x = cellCentreX(m_cellX);
 		const int y = cellCentreY(m_cellY);
-		m_movement.setup(x, y, x, y, time, saturatingAdd(time, randomStepDuration()));
+		m_movement.setup(x, y, x, y, time, timeAfter(time, randomStepDuration()));
 		followMovement(time);
 		requestFullRedraw();
 		return true;
@@ -174,7 +175,7 @@ void MazeDemoObject::stepTowardsDirection(int time)
 	m_cellX = nextX;
 	m_cellY = nextY;
 	m_movement.setup(m_x, m_y, cellCentreX(m_cellX), cellCentreY(m_cellY), time,
-		saturatingAdd(time, randomStepDuration()));
+		timeAfter(time, randomStepDuration()));
 }
 
 void MazeDemoObject::followMovement(int time)

@@ -4,6 +4,7 @@
 
 #include "BaseEngine.h"
 #include "TileManager.h"
+#include "WrappingTime.h"
 #include "common/ArrowKeySteering.h"
 #include "common/TileValueSum.h"
 
@@ -34,9 +35,11 @@ void MovingImageObject::update(int time)
 	requestFullRedraw();
 }
 
+// Intervals are measured by difference, so the swaps and bumps go on when the game time
+// passes the int range.
 void MovingImageObject::swapImagesWhenDue(int time)
 {
-	if (time <= m_lastImageSwapTime + imageSwapInterval)
+	if (timeDifference(time, m_lastImageSwapTime) <= imageSwapInterval)
 		return;
 	std::swap(m_currentImage, m_otherImage);
 	m_lastImageSwapTime = time;
@@ -44,7 +47,7 @@ void MovingImageObject::swapImagesWhenDue(int time)
 
 void MovingImageObject::bumpTileWhenDue(int time)
 {
-	if (!m_tileManager->isScreenPointOnMap(m_x, m_y) || time <= m_lastTileBumpTime + tileBumpInterval)
+	if (!m_tileManager->isScreenPointOnMap(m_x, m_y) || timeDifference(time, m_lastTileBumpTime) <= tileBumpInterval)
 		return;
 	m_lastTileBumpTime = time;
 	const int column = m_tileManager->getMapColumnForScreenX(m_x);

@@ -66,15 +66,30 @@ TEST_F(MainLoopTest, UpdatesRunAtMostOncePerPeriod)
 	EXPECT_EQ(3, recorder->updates);
 }
 
-TEST_F(MainLoopTest, NextUpdateTimeHoldsAtTheEndOfTheTickRange)
+// SDL's tick count passes the int range after 24.8 days and the int ticks turn negative:
+// updates stay one period apart, and the game time goes on and still stands while paused.
+TEST_F(MainLoopTest, UpdatesAndGameTimeGoOnAcrossTheTickWrap)
 {
 	harness.advanceClock(INT_MAX - 5 - harness.now());
 	harness.step(0);
-	EXPECT_EQ(1, recorder->updates);
-	harness.step(4);
+	const int firstTime = recorder->lastTime;
+	harness.step(1);
+	EXPECT_EQ(1, recorder->updates) << "the next update is due a period later, past the wrap";
+	harness.step(8);
 	EXPECT_EQ(1, recorder->updates);
 	harness.step(1);
 	EXPECT_EQ(2, recorder->updates);
+	harness.runFor(1000);
+	EXPECT_EQ(102, recorder->updates);
+	EXPECT_EQ(timeAfter(firstTime, 1010), recorder->lastTime);
+
+	engine.pause();
+	harness.runFor(100);
+	EXPECT_TRUE(engine.isPaused());
+	EXPECT_EQ(timeAfter(firstTime, 1010), recorder->lastTime);
+	engine.unpause();
+	harness.step(10);
+	EXPECT_EQ(timeAfter(firstTime, 1020), recorder->lastTime);
 }
 
 TEST_F(MainLoopTest, TooShortUpdatePeriodIsRaisedToEight)

@@ -71,12 +71,14 @@ TEST(TimedMovementTest, LongMovementsDoNotOverflow)
 	EXPECT_EQ(50000, movement.getX());
 	EXPECT_EQ(-50000, movement.getY());
 
-	// Across the whole int range of places and times, and reversed past its end.
-	movement.setup(INT_MIN, INT_MAX, INT_MAX, INT_MIN, INT_MIN, INT_MAX);
-	movement.calculate(0);
-	EXPECT_EQ(0, movement.getX());
-	EXPECT_EQ(-1, movement.getY());
+	// Across the whole int range of places, and in time across the wrap of the int game time.
+	movement.setup(INT_MIN, INT_MAX, INT_MAX, INT_MIN, INT_MAX - 499, INT_MIN + 500);
+	movement.calculate(INT_MIN);
+	EXPECT_EQ(-1, movement.getX());
+	EXPECT_EQ(0, movement.getY());
+	EXPECT_FALSE(movement.hasFinished(INT_MIN));
+	EXPECT_TRUE(movement.hasFinished(INT_MIN + 500));
 	movement.reverse();
-	EXPECT_EQ(INT_MAX, movement.getStartTime());
-	EXPECT_EQ(INT_MAX, movement.getEndTime());
+	EXPECT_EQ(INT_MIN + 500, movement.getStartTime());
+	EXPECT_EQ(INT_MIN + 1500, movement.getEndTime());
 }

@@ -71,13 +71,15 @@ TEST_F(AlienTest, EntersPlayOnlyOnceItsDelayOfGameTimeHasPassed)
 	EXPECT_EQ(102, alien(0)->getY());
 }
 
-// Late in a very long game the entry time lies past the end of the int range: the enemy
-// waits instead of the sum wrapping round and letting it in at once.
-TEST(EntryScheduleTest, EntryTimeBeyondTheIntRangeNeverComes)
+// Late in a very long game the entry time lies past the end of the int range, where the
+// game time turns negative: the enemy waits for it and enters on time.
+TEST(EntryScheduleTest, EntryTimeBeyondTheIntRangeComesOnTime)
 {
 	EntrySchedule schedule(INT_MAX - 10, 2025);
-	EXPECT_FALSE(schedule.advance(INT_MAX - 5));
 	EXPECT_FALSE(schedule.advance(INT_MAX));
+	EXPECT_FALSE(schedule.advance(INT_MIN + 2014));
+	EXPECT_TRUE(schedule.advance(INT_MIN + 2015));
+	EXPECT_EQ(1, schedule.timeInPlay(INT_MIN + 2015));
 }
 
 TEST_F(AlienTest, PausedGameHidesAndFreezesAliensAndTheirSchedule)

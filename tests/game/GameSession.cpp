@@ -43,13 +43,17 @@ void GameSession::TearDown()
 
 void GameSession::startGame()
 {
+	// A game started again in the same test finds the links of the first start.
 	if (m_linkAssets)
 		for (const fs::directory_entry& entry : fs::directory_iterator(m_originalDirectory))
-			if (entry.path().filename() != savedGameFile)
-				fs::create_symlink(entry.path(), fs::path(m_directory) / entry.path().filename());
+		{
+			const fs::path link = fs::path(m_directory) / entry.path().filename();
+			if (entry.path().filename() != savedGameFile && !fs::is_symlink(link))
+				fs::create_symlink(entry.path(), link);
+		}
 	fs::current_path(m_directory);
 	m_engine = std::make_unique<TV4Engine>();
-	m_harness = std::make_unique<EngineHarness>(*m_engine);
+	m_harness = std::make_unique<EngineHarness>(*m_engine, m_startTicks);
 	ASSERT_EQ(m_harness->initialise(), 0);
 	m_harness->step();
 }

@@ -22,6 +22,8 @@ protected:
 
 	// Tests that need an empty run directory call this before startGame().
 	void useEmptyRunDirectory() { m_linkAssets = false; }
+	// Where the clock of the next startGame() starts, in ms (1000 unless set).
+	void startClockAt(int ticks) { m_startTicks = ticks; }
 	// Builds and initialises the engine (the menu shows).
 	void startGame();
 	void closeGame();
@@ -82,6 +84,7 @@ private:
 	std::string m_originalDirectory;
 	std::string m_directory;
 	bool m_linkAssets = true;
+	int m_startTicks = 1000;
 	std::unique_ptr<TV4Engine> m_engine;
 	std::unique_ptr<EngineHarness> m_harness;
 };

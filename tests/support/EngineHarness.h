@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "WrappingTime.h"
+
 class BaseEngine;
 
 // Process set-up for headless runs: dummy audio, offscreen video with SDL's software
@@ -22,9 +24,9 @@ public:
 	// also disarms the process-wide first-press rule so every press is handled.
 	int initialise(int width = 1000, int height = 700, const char* fontFile = "Cornerstone Regular.ttf", int fontSize = 24);
 
-	// Clock.
+	// Clock: it wraps round past the int range as SDL's tick count does.
 	int now() const { return m_now; }
-	void advanceClock(int ms) { m_now += ms; }
+	void advanceClock(int ms) { m_now = timeAfter(m_now, ms); }
 
 	// Loop passes: advance the clock by stepMs, then run one pass. Returns false once a quit arrived.
 	bool step(int stepMs = 10);
