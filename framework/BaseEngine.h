@@ -198,8 +198,8 @@ public:
 	// requested area (x, y, w, h in screen pixels).
 	virtual void copyBackgroundToForeground();
 	virtual void copyBackgroundAreaToForeground(int x, int y, int w, int h);
-	// The time objects are updated with: the current time less every pause; it stands
-	// still while paused.
+	// The time objects are updated with: milliseconds since initialise() less every pause;
+	// it stands still while paused, and runs on (negative) past the int range.
 	virtual int getGameTime();
 	// Creates the objects (from setUpContent()). The default empties the list, deleting the
 	// objects that allow it; an override usually does the same first (markObjectsChanged(),
