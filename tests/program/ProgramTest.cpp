@@ -28,6 +28,8 @@ const size_t sampleCount = 14;
 // The launcher's status for a name it does not know.
 const int unknownSampleStatus = 2;
 const char* const lastLine = "Ended normally (output from mydebug() function)";
+// What the image cache and the font cache print when a file the program opens is missing.
+const char* const missingFileReports[] = {"Failed to load image", "Font loading failed"};
 // Generous: the sanitizer build starts slowly on a busy machine.
 const int stepTimeoutMs = 60000;
 const int windowPollMs = 100;
@@ -50,6 +52,16 @@ bool exitedWith(int status, int code)
 bool exitedWithZero(int status)
 {
 	return exitedWith(status, 0);
+}
+
+// The first line reporting a picture or font that could not be opened, or "".
+std::string firstMissingFileReport(const std::vector<std::string>& lines)
+{
+	for (const std::string& line : lines)
+		for (const char* report : missingFileReports)
+			if (line.find(report) != std::string::npos)
+				return line;
+	return "";
 }
 
 std::vector<std::string> firstWordOfEachLine(const std::string& text)
@@ -182,5 +194,6 @@ TEST_F(ProgramTest, EveryListedSampleStartedAndClosedEndsNormallyWithStatusZero)
 		// The title names the sample between colons.
 		ASSERT_FALSE(findWindow(": " + name + " :").empty()) << report();
 		closeAndExpectNormalEnd();
+		EXPECT_EQ(firstMissingFileReport(m_program->lines()), "");
 	}
 }
