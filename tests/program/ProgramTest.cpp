@@ -43,6 +43,7 @@ const int forwardX = 900, forwardY = 600;
 const char* const menuBuilt = "images/BonusGameImage.png";
 const char* const detailsBuilt = "images/ForwardButton2.png";
 const char* const levelBuilt = "images/Level1Image.png";
+const char* const defaultFontLoaded = "Loading font: 24 point Cornerstone Regular.ttf";
 
 bool exitedWith(int status, int code)
 {
@@ -129,7 +130,16 @@ protected:
 		return input({"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"});
 	}
 
-	std::string report() const { return m_program ? m_program->errorOutput() : ""; }
+	// What the program wrote so far, standard output first.
+	std::string report() const
+	{
+		if (!m_program)
+			return "";
+		std::string text;
+		for (const std::string& line : m_program->lines())
+			text += line + "\n";
+		return text + m_program->errorOutput();
+	}
 
 	// Closes the program's window the way the window manager would ask it to and checks
 	// that it ended as a program should.
@@ -191,6 +201,8 @@ TEST_F(ProgramTest, EveryListedSampleStartedAndClosedEndsNormallyWithStatusZero)
 		SCOPED_TRACE(name);
 		m_program = std::make_unique<ChildProcess>(std::vector<std::string>{TOLVANE_SAMPLES_PATH, name},
 			userEnvironment(), directory);
+		// Every engine opens the default font before its window.
+		ASSERT_TRUE(m_program->waitForLine(defaultFontLoaded, stepTimeoutMs)) << report();
 		// The title names the sample between colons.
 		ASSERT_FALSE(findWindow(": " + name + " :").empty()) << report();
 		closeAndExpectNormalEnd();
