@@ -1,8 +1,8 @@
-// The real program, started as a user starts it: from its run directory, with no
-// environment variables of ours, on a display of its own. It is driven through the menu
-// into a game with real input, then closed; it must end with status 0 and the exit
-// handler's line last. In the sanitizer build this is the sanitizer build of the program,
-// so any leak or error report fails the test.
+// The real programs, started as a user starts them: from their run directory, with no
+// environment variables of ours, on a display of their own. The game is driven through the
+// menu into a game with real input, then closed; every sample is started and closed. Each
+// must end with status 0 and the exit handler's line last. In the sanitizer build these are
+// the sanitizer builds of the programs, so any leak or error report fails the test.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,12 @@ const char* const displayServer = "/usr/bin/Xvfb";
 const char* const inputTool = "/usr/bin/xdotool";
 // xdotool matches window names as regular expressions: the title without its "C++".
 const char* const windowTitlePattern = "Tolvane Framework Program";
+const size_t sampleCount = 14;
+// The launcher's status for a name it does not know.
+const int unknownSampleStatus = 2;
 const char* const lastLine = "Ended normally (output from mydebug() function)";
+// What the image cache and the font cache print when a file the program opens is missing.
+const char* const missingFileReports[] = {"Failed to load image", "Font loading failed"};
 // Generous: the sanitizer build starts slowly on a busy machine.
 const int stepTimeoutMs = 60000;
 const int windowPollMs = 100;
@@ -37,10 +43,36 @@ const int forwardX = 900, forwardY = 600;
 const char* const menuBuilt = "images/BonusGameImage.png";
 const char* const detailsBuilt = "images/ForwardButton2.png";
 const char* const levelBuilt = "images/Level1Image.png";
+const char* const defaultFontLoaded = "Loading font: 24 point Cornerstone Regular.ttf";
+
+bool exitedWith(int status, int code)
+{
+	return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code;
+}
 
 bool exitedWithZero(int status)
 {
-	return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+	return exitedWith(status, 0);
+}
+
+// The first line reporting a picture or font that could not be opened, or "".
+std::string firstMissingFileReport(const std::vector<std::string>& lines)
+{
+	for (const std::string& line : lines)
+		for (const char* report : missingFileReports)
+			if (line.find(report) != std::string::npos)
+				return line;
+	return "";
+}
+
+std::vector<std::string> firstWordOfEachLine(const std::string& text)
+{
+	std::istringstream lines(text);
+	std::vector<std::string> words;
+	std::string line;
+	while (std::getline(lines, line))
+		words.push_back(line.substr(0, line.find(' ')));
+	return words;
 }
 
 class ProgramTest : public ::testing::Test
@@ -81,12 +113,12 @@ protected:
 		return exitedWithZero(ChildProcess::run(arguments, {m_display}, output));
 	}
 
-	std::string findWindow()
+	std::string findWindow(const std::string& titlePattern = windowTitlePattern)
 	{
 		std::string found;
 		for (int waited = 0; waited < stepTimeoutMs; waited += windowPollMs)
 		{
-			if (input({"search", "--onlyvisible", "--name", windowTitlePattern}, &found) && !found.empty())
+			if (input({"search", "--onlyvisible", "--name", titlePattern}, &found) && !found.empty())
 				return found.substr(0, found.find('\n'));
 			usleep(windowPollMs * 1000);
 		}
@@ -98,7 +130,28 @@ protected:
 		return input({"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"});
 	}
 
-	std::string report() const { return m_program ? m_program->errorOutput() : ""; }
+	// What the program wrote so far, standard output first.
+	std::string report() const
+	{
+		if (!m_program)
+			return "";
+		std::string text;
+		for (const std::string& line : m_program->lines())
+			text += line + "\n";
+		return text + m_program->errorOutput();
+	}
+
+	// Closes the program's window the way the window manager would ask it to and checks
+	// that it ended as a program should.
+	void closeAndExpectNormalEnd()
+	{
+		// SDL turns the signal into the same quit event that closing the window gives.
+		m_program->sendSignal(SIGTERM);
+		const int status = m_program->finish(stepTimeoutMs);
+		EXPECT_TRUE(exitedWithZero(status)) << "status " << status << "\n" << report();
+		ASSERT_FALSE(m_program->lines().empty());
+		EXPECT_EQ(m_program->lines().back(), lastLine) << report();
+	}
 
 	std::unique_ptr<ChildProcess> m_server;
 	std::unique_ptr<ChildProcess> m_program;
@@ -126,10 +179,33 @@ TEST_F(ProgramTest, PlayedFromTheMenuAndClosedItEndsNormallyWithStatusZero)
 	ASSERT_TRUE(m_program->waitForLine(levelBuilt, stepTimeoutMs)) << report();
 	ASSERT_TRUE(input({"key", "Right", "space", "space"}));
 
-	// SDL turns the signal into the same quit event that closing the window gives.
-	m_program->sendSignal(SIGTERM);
-	const int status = m_program->finish(stepTimeoutMs);
-	EXPECT_TRUE(exitedWithZero(status)) << "status " << status << "\n" << report();
-	ASSERT_FALSE(m_program->lines().empty());
-	EXPECT_EQ(m_program->lines().back(), lastLine) << report();
+	closeAndExpectNormalEnd();
+}
+
+TEST_F(ProgramTest, EveryListedSampleStartedAndClosedEndsNormallyWithStatusZero)
+{
+	std::string list;
+	ASSERT_TRUE(exitedWithZero(ChildProcess::run({TOLVANE_SAMPLES_PATH}, userEnvironment(), &list)));
+	const std::vector<std::string> names = firstWordOfEachLine(list);
+	EXPECT_EQ(names.size(), sampleCount) << list;
+
+	std::string unknownOutput;
+	const int unknown = ChildProcess::run({TOLVANE_SAMPLES_PATH, "no-such-sample"}, userEnvironment(), &unknownOutput);
+	EXPECT_TRUE(exitedWith(unknown, unknownSampleStatus)) << "status " << unknown;
+	EXPECT_EQ(unknownOutput, "") << "the list belongs on standard error";
+
+	char directory[4096];
+	ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
+	for (const std::string& name : names)
+	{
+		SCOPED_TRACE(name);
+		m_program = std::make_unique<ChildProcess>(std::vector<std::string>{TOLVANE_SAMPLES_PATH, name},
+			userEnvironment(), directory);
+		// Every engine opens the default font before its window.
+		ASSERT_TRUE(m_program->waitForLine(defaultFontLoaded, stepTimeoutMs)) << report();
+		// The title names the sample between colons.
+		ASSERT_FALSE(findWindow(": " + name + " :").empty()) << report();
+		closeAndExpectNormalEnd();
+		EXPECT_EQ(firstMissingFileReport(m_program->lines()), "");
+	}
 }
