@@ -408,14 +408,14 @@ void PixelSurface::drawLine(double x1, double y1, double x2, double y2, unsigned
 	int64_t last = n;
 	narrowLineSteps(x1, dx, INT_MIN, INT_MAX, first, last);
 	narrowLineSteps(y1, dy, INT_MIN, INT_MAX, first, last);
-	auto stepsIn = [&](const VisibleArea& area) {
+	auto stepsIn = [=](const VisibleArea& area) {
 		Run steps{first, last};
 		narrowLineSteps(x1, dx, area.minX(), area.maxX(), steps.first, steps.last);
 		narrowLineSteps(y1, dy, area.minY(), area.maxY(), steps.first, steps.last);
 		return steps;
 	};
 	const VisibleArea landing = VisibleArea::throughFilter(*this);
-	const Run visited = stepsIn(areaToVisit(landing, [&] { return length({first, last}) - length(stepsIn(landing)); }));
+	const Run visited = stepsIn(areaToVisit(landing, [=, &landing] { return length({first, last}) - length(stepsIn(landing)); }));
 	for (int64_t i = visited.first; i <= visited.last; ++i)
 		setPixel(static_cast<int>(linePoint(x1, dx, i)), static_cast<int>(linePoint(y1, dy, i)), colour);
 }
@@ -685,7 +685,7 @@ void PixelSurface::drawRectangle(int x1, int y1, int x2, int y2, unsigned int co
 	if (y1 > y2) swapInts(y1, y2);
 	int64_t left = x1, right = x2, top = y1, bottom = y2;
 	const VisibleArea landing = VisibleArea::throughFilter(*this);
-	const VisibleArea area = areaToVisit(landing, [&] { return landing.offcutsOfBlock(left, right, top, bottom); });
+	const VisibleArea area = areaToVisit(landing, [=, &landing] { return landing.offcutsOfBlock(left, right, top, bottom); });
 	if (!area.clipColumns(left, right) || !area.clipRows(top, bottom))
 		return;
 	for (int64_t x = left; x <= right; ++x)
@@ -886,7 +886,7 @@ void PixelSurface::drawString(int x, int y, const char* text, unsigned int colou
 	VisibleArea::everyPoint().clipColumns(firstColumn, lastColumn);
 	VisibleArea::everyPoint().clipRows(firstRow, lastRow);
 	const VisibleArea landing = VisibleArea::throughFilter(*this);
-	const VisibleArea area = areaToVisit(landing, [&] {
+	const VisibleArea area = areaToVisit(landing, [=, &landing] {
 		uint64_t offcuts = 0;
 		for (int64_t column = firstColumn; column <= lastColumn; ++column)
 			for (int64_t row = firstRow; row <= lastRow; ++row)
