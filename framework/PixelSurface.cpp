@@ -850,7 +850,8 @@ void PixelSurface::drawHollowOval(int x1, int y1, int x2, int y2, int innerX1, i
 namespace
 {
 // Pixel (i, j) of rendered text read at the surface's own depth; other depths count as 0.
-unsigned int glyphValue(const SDL_Surface* rendered, int i, int j)
+// Kept inline in the drawing loop: a call per glyph pixel would cost more than the read.
+[[gnu::always_inline]] inline unsigned int glyphValue(const SDL_Surface* rendered, int i, int j)
 {
 	const Uint8* bytes = static_cast<const Uint8*>(rendered->pixels);
 	switch (rendered->format->BitsPerPixel)
