@@ -849,17 +849,26 @@ void PixelSurface::drawHollowOval(int x1, int y1, int x2, int y2, int innerX1, i
 
 namespace
 {
-// Pixel (i, j) of rendered text read at the surface's own depth; other depths count as 0.
-// Kept inline in the drawing loop: a call per glyph pixel would cost more than the read.
-[[gnu::always_inline]] inline unsigned int glyphValue(const SDL_Surface* rendered, int i, int j)
+// Calls visit(i, j) for each pixel of rendered text with a non-zero value, over the columns
+// firstI..lastI (outer) and rows firstJ..lastJ, read at the surface's own depth; other depths
+// count as 0. The depth is chosen once, outside the loops.
+template <typename Visit>
+void forEachGlyphPixel(const SDL_Surface* rendered, int firstI, int lastI, int firstJ, int lastJ, Visit visit)
 {
 	const Uint8* bytes = static_cast<const Uint8*>(rendered->pixels);
+	const int pitch = rendered->pitch;
+	auto scan = [&](auto read) {
+		for (int i = firstI; i <= lastI; ++i)
+			for (int j = firstJ; j <= lastJ; ++j)
+				if (read(i, j) != 0)
+					visit(i, j);
+	};
 	switch (rendered->format->BitsPerPixel)
 	{
-	case 8: return bytes[j * rendered->pitch + i];
-	case 16: return reinterpret_cast<const Uint16*>(bytes)[(j * rendered->pitch) / 2 + i];
-	case 32: return reinterpret_cast<const Uint32*>(bytes)[(j * rendered->pitch) / 4 + i];
-	default: return 0;
+	case 8: scan([bytes, pitch](int i, int j) { return bytes[j * pitch + i]; }); break;
+	case 16: scan([bytes, pitch](int i, int j) { return reinterpret_cast<const Uint16*>(bytes)[(j * pitch) / 2 + i]; }); break;
+	case 32: scan([bytes, pitch](int i, int j) { return reinterpret_cast<const Uint32*>(bytes)[(j * pitch) / 4 + i]; }); break;
+	default: break;
 	}
 }
 }
@@ -887,21 +896,17 @@ void PixelSurface::drawString(int x, int y, const char* text, unsigned int colou
 	VisibleArea::everyPoint().clipColumns(firstColumn, lastColumn);
 	VisibleArea::everyPoint().clipRows(firstRow, lastRow);
 	const VisibleArea landing = VisibleArea::throughFilter(*this);
+	// Offsets into the rendered text of a run of columns or rows.
+	auto from = [](int64_t value, int origin) { return static_cast<int>(value - origin); };
 	const VisibleArea area = areaToVisit(landing, [=, &landing] {
 		uint64_t offcuts = 0;
-		for (int64_t column = firstColumn; column <= lastColumn; ++column)
-			for (int64_t row = firstRow; row <= lastRow; ++row)
-				if (!landing.contains(column, row) && glyphValue(rendered, static_cast<int>(column - x), static_cast<int>(row - y)) != 0)
-					++offcuts;
+		forEachGlyphPixel(rendered, from(firstColumn, x), from(lastColumn, x), from(firstRow, y), from(lastRow, y),
+			[&](int i, int j) { offcuts += landing.contains(static_cast<int64_t>(x) + i, static_cast<int64_t>(y) + j) ? 0 : 1; });
 		return offcuts;
 	});
 	if (area.clipColumns(firstColumn, lastColumn) && area.clipRows(firstRow, lastRow))
-	{
-		for (int64_t column = firstColumn; column <= lastColumn; ++column)
-			for (int64_t row = firstRow; row <= lastRow; ++row)
-				if (glyphValue(rendered, static_cast<int>(column - x), static_cast<int>(row - y)) != 0)
-					setPixel(static_cast<int>(column), static_cast<int>(row), colour);
-	}
+		forEachGlyphPixel(rendered, from(firstColumn, x), from(lastColumn, x), from(firstRow, y), from(lastRow, y),
+			[this, x, y, colour](int i, int j) { setPixel(x + i, y + j, colour); });
 	SDL_FreeSurface(rendered);
 }
 
