@@ -63,6 +63,18 @@ int FilterPointsScaling::lastScreenValue(int value, int stretch, int compress)
 	return stretch < 2 ? value / compress : clampToInt(static_cast<long long>(value) * stretch + (stretch - 1));
 }
 
+// The first screen value of a block on one axis; false when the block reaches past the int range.
+inline bool FilterPointsScaling::blockStartInRange(int value, int stretch, int compress, int& first)
+{
+	if (stretch < 2)
+	{
+		first = value / compress;
+		return true;
+	}
+	int last;
+	return !__builtin_mul_overflow(value, stretch, &first) && !__builtin_add_overflow(first, stretch - 1, &last);
+}
+
 int FilterPointsScaling::scaleFromScreen(int value, int stretch, int compress)
 {
 	return stretch < 2 ? clampToInt(static_cast<long long>(value) * compress) : value / stretch;
@@ -118,7 +130,23 @@ bool FilterPointsScaling::filterPoint(PixelSurface* surface, int& x, int& y, uns
 // Out of line, so that the 1:1 case keeps a short call without the loops' registers.
 [[gnu::noinline]] void FilterPointsScaling::writeBlock(PixelSurface* surface, int x, int y, unsigned int colour)
 {
-	// Worked out in 64 bits: a block near the int limits stops at them.
+	int firstColumn, firstRow;
+	if (!blockStartInRange(x, m_xStretch, m_xCompress, firstColumn)
+		|| !blockStartInRange(y, m_yStretch, m_yCompress, firstRow))
+	{
+		writeBlockAtLimits(surface, x, y, colour);
+		return;
+	}
+	const int columns = m_xStretch < 2 ? 1 : m_xStretch;
+	const int rows = m_yStretch < 2 ? 1 : m_yStretch;
+	for (int i = 0; i < columns; ++i)
+		for (int j = 0; j < rows; ++j)
+			passOn(surface, firstColumn + i, firstRow + j, colour);
+}
+
+// A block reaching past the int limits: its points beyond them stop at the nearest limit.
+[[gnu::noinline]] void FilterPointsScaling::writeBlockAtLimits(PixelSurface* surface, int x, int y, unsigned int colour)
+{
 	const long long firstColumn = m_xStretch < 2 ? x / m_xCompress : static_cast<long long>(x) * m_xStretch;
 	const int columns = m_xStretch < 2 ? 1 : m_xStretch;
 	const long long firstRow = m_yStretch < 2 ? y / m_yCompress : static_cast<long long>(y) * m_yStretch;

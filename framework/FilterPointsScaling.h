@@ -39,10 +39,12 @@ private:
 	void passOn(PixelSurface* surface, int x, int y, unsigned int colour);
 	// The block of screen points one virtual pixel becomes, each passed on.
 	void writeBlock(PixelSurface* surface, int x, int y, unsigned int colour);
+	void writeBlockAtLimits(PixelSurface* surface, int x, int y, unsigned int colour);
 	static void setAxisFactor(int factor, int& stretch, int& compress);
 	static void zoomAxisIn(int& stretch, int& compress);
 	static void zoomAxisOut(int& stretch, int& compress);
 	static int scaleFromScreen(int value, int stretch, int compress);
+	static bool blockStartInRange(int value, int stretch, int compress, int& first);
 
 	FilterPoints* m_next;
 	int m_xStretch = 1;
