@@ -94,6 +94,10 @@ public:
 		m_right = right;
 		m_bottom = bottom;
 	}
+	int getLeft() const { return m_left; }
+	int getTop() const { return m_top; }
+	int getRight() const { return m_right; }
+	int getBottom() const { return m_bottom; }
 
 private:
 	int m_left = 0;

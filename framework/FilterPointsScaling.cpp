@@ -1,6 +1,7 @@
 #include "FilterPointsScaling.h"
 
 #include "PixelSurface.h"
+#include "SaturatingInt.h"
 
 FilterPointsScaling::FilterPointsScaling(int xFactor, int yFactor, FilterPoints* next)
 	: m_next(next)
@@ -13,9 +14,9 @@ void FilterPointsScaling::setAxisFactor(int factor, int& stretch, int& compress)
 	stretch = 1;
 	compress = 1;
 	if (factor > 0)
-		stretch = factor + 1;
+		stretch = saturatingAdd(factor, 1);
 	else if (factor < 0)
-		compress = 1 - factor;
+		compress = clampToInt(1LL - factor);
 }
 
 void FilterPointsScaling::setFactors(int xFactor, int yFactor)
@@ -29,7 +30,7 @@ void FilterPointsScaling::zoomAxisIn(int& stretch, int& compress)
 	if (compress > 1)
 		--compress;
 	else
-		++stretch;
+		stretch = saturatingAdd(stretch, 1);
 }
 
 void FilterPointsScaling::zoomAxisOut(int& stretch, int& compress)
@@ -37,7 +38,7 @@ void FilterPointsScaling::zoomAxisOut(int& stretch, int& compress)
 	if (stretch > 1)
 		--stretch;
 	else
-		++compress;
+		compress = saturatingAdd(compress, 1);
 }
 
 void FilterPointsScaling::zoomIn()
@@ -52,25 +53,42 @@ void FilterPointsScaling::zoomOut()
 	zoomAxisOut(m_yStretch, m_yCompress);
 }
 
-int FilterPointsScaling::scaleToScreen(int value, int stretch, int compress)
+int FilterPointsScaling::firstScreenValue(int value, int stretch, int compress)
 {
-	return stretch < 2 ? value / compress : value * stretch;
+	return stretch < 2 ? value / compress : clampToInt(static_cast<long long>(value) * stretch);
+}
+
+int FilterPointsScaling::lastScreenValue(int value, int stretch, int compress)
+{
+	return stretch < 2 ? value / compress : clampToInt(static_cast<long long>(value) * stretch + (stretch - 1));
+}
+
+// The first screen value of a block on one axis; false when the block reaches past the int range.
+inline bool FilterPointsScaling::blockStartInRange(int value, int stretch, int compress, int& first)
+{
+	if (stretch < 2)
+	{
+		first = value / compress;
+		return true;
+	}
+	int last;
+	return !__builtin_mul_overflow(value, stretch, &first) && !__builtin_add_overflow(first, stretch - 1, &last);
 }
 
 int FilterPointsScaling::scaleFromScreen(int value, int stretch, int compress)
 {
-	return stretch < 2 ? value * compress : value / stretch;
+	return stretch < 2 ? clampToInt(static_cast<long long>(value) * compress) : value / stretch;
 }
 
 int FilterPointsScaling::toScreenX(int x)
 {
-	int v = scaleToScreen(x, m_xStretch, m_xCompress);
+	int v = firstScreenValue(x, m_xStretch, m_xCompress);
 	return m_next ? m_next->toScreenX(v) : v;
 }
 
 int FilterPointsScaling::toScreenY(int y)
 {
-	int v = scaleToScreen(y, m_yStretch, m_yCompress);
+	int v = firstScreenValue(y, m_yStretch, m_yCompress);
 	return m_next ? m_next->toScreenY(v) : v;
 }
 
@@ -112,11 +130,28 @@ bool FilterPointsScaling::filterPoint(PixelSurface* surface, int& x, int& y, uns
 // Out of line, so that the 1:1 case keeps a short call without the loops' registers.
 [[gnu::noinline]] void FilterPointsScaling::writeBlock(PixelSurface* surface, int x, int y, unsigned int colour)
 {
-	const int firstColumn = scaleToScreen(x, m_xStretch, m_xCompress);
+	int firstColumn, firstRow;
+	if (!blockStartInRange(x, m_xStretch, m_xCompress, firstColumn)
+		|| !blockStartInRange(y, m_yStretch, m_yCompress, firstRow))
+	{
+		writeBlockAtLimits(surface, x, y, colour);
+		return;
+	}
 	const int columns = m_xStretch < 2 ? 1 : m_xStretch;
-	const int firstRow = scaleToScreen(y, m_yStretch, m_yCompress);
 	const int rows = m_yStretch < 2 ? 1 : m_yStretch;
 	for (int i = 0; i < columns; ++i)
 		for (int j = 0; j < rows; ++j)
 			passOn(surface, firstColumn + i, firstRow + j, colour);
+}
+
+// A block reaching past the int limits: its points beyond them stop at the nearest limit.
+[[gnu::noinline]] void FilterPointsScaling::writeBlockAtLimits(PixelSurface* surface, int x, int y, unsigned int colour)
+{
+	const long long firstColumn = m_xStretch < 2 ? x / m_xCompress : static_cast<long long>(x) * m_xStretch;
+	const int columns = m_xStretch < 2 ? 1 : m_xStretch;
+	const long long firstRow = m_yStretch < 2 ? y / m_yCompress : static_cast<long long>(y) * m_yStretch;
+	const int rows = m_yStretch < 2 ? 1 : m_yStretch;
+	for (int i = 0; i < columns; ++i)
+		for (int j = 0; j < rows; ++j)
+			passOn(surface, clampToInt(firstColumn + i), clampToInt(firstRow + j), colour);
 }

@@ -28,16 +28,23 @@ public:
 	int getXCompress() const { return m_xCompress; }
 	int getYCompress() const { return m_yCompress; }
 
+	// The screen values one virtual value becomes on an axis: a single one when compressing,
+	// else stretch consecutive ones from the first. Values beyond the int range stop at its
+	// nearest limit.
+	static int firstScreenValue(int value, int stretch, int compress);
+	static int lastScreenValue(int value, int stretch, int compress);
+
 private:
 	bool isOneToOne() const;
 	void passOn(PixelSurface* surface, int x, int y, unsigned int colour);
 	// The block of screen points one virtual pixel becomes, each passed on.
 	void writeBlock(PixelSurface* surface, int x, int y, unsigned int colour);
+	void writeBlockAtLimits(PixelSurface* surface, int x, int y, unsigned int colour);
 	static void setAxisFactor(int factor, int& stretch, int& compress);
 	static void zoomAxisIn(int& stretch, int& compress);
 	static void zoomAxisOut(int& stretch, int& compress);
-	static int scaleToScreen(int value, int stretch, int compress);
 	static int scaleFromScreen(int value, int stretch, int compress);
+	static bool blockStartInRange(int value, int stretch, int compress, int& first);
 
 	FilterPoints* m_next;
 	int m_xStretch = 1;

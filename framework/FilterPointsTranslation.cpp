@@ -1,5 +1,17 @@
 #include "FilterPointsTranslation.h"
 
+namespace
+{
+// A coordinate with an offset undone, held at the int limits like a moved one.
+int movedBack(int value, int offset)
+{
+	int difference;
+	if (__builtin_sub_overflow(value, offset, &difference))
+		return offset > 0 ? INT_MIN : INT_MAX;
+	return difference;
+}
+}
+
 FilterPointsTranslation::FilterPointsTranslation(int dx, int dy, FilterPoints* next)
 	: m_xOffset(dx), m_yOffset(dy), m_next(next)
 {
@@ -13,33 +25,35 @@ void FilterPointsTranslation::setOffset(int dx, int dy)
 
 void FilterPointsTranslation::changeOffset(int ddx, int ddy)
 {
-	m_xOffset += ddx;
-	m_yOffset += ddy;
+	m_xOffset = moved(m_xOffset, ddx);
+	m_yOffset = moved(m_yOffset, ddy);
 }
 
 bool FilterPointsTranslation::filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour)
 {
-	x += m_xOffset;
-	y += m_yOffset;
+	x = moved(x, m_xOffset);
+	y = moved(y, m_yOffset);
 	return m_next ? m_next->filterPoint(surface, x, y, colour) : true;
 }
 
 int FilterPointsTranslation::fromScreenX(int x)
 {
-	return (m_next ? m_next->fromScreenX(x) : x) - m_xOffset;
+	return movedBack(m_next ? m_next->fromScreenX(x) : x, m_xOffset);
 }
 
 int FilterPointsTranslation::fromScreenY(int y)
 {
-	return (m_next ? m_next->fromScreenY(y) : y) - m_yOffset;
+	return movedBack(m_next ? m_next->fromScreenY(y) : y, m_yOffset);
 }
 
 int FilterPointsTranslation::toScreenX(int x)
 {
-	return m_next ? m_next->toScreenX(x + m_xOffset) : x + m_xOffset;
+	const int v = moved(x, m_xOffset);
+	return m_next ? m_next->toScreenX(v) : v;
 }
 
 int FilterPointsTranslation::toScreenY(int y)
 {
-	return m_next ? m_next->toScreenY(y + m_yOffset) : y + m_yOffset;
+	const int v = moved(y, m_yOffset);
+	return m_next ? m_next->toScreenY(v) : v;
 }

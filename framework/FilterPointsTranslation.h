@@ -1,6 +1,8 @@
 #pragma once
 // Scroll filter: moves every drawn point by a fixed offset before passing it on.
 
+#include <climits>
+
 #include "FilterPoints.h"
 
 class FilterPointsTranslation : public FilterPoints
@@ -21,6 +23,16 @@ public:
 	int fromScreenY(int y) override;
 	int toScreenX(int x) override;
 	int toScreenY(int y) override;
+
+	// A moved coordinate; sums beyond the int range stop at its nearest limit, so a far-off
+	// point stays far off.
+	static int moved(int value, int offset)
+	{
+		int sum;
+		if (__builtin_add_overflow(value, offset, &sum))
+			return offset > 0 ? INT_MAX : INT_MIN;
+		return sum;
+	}
 
 private:
 	int m_xOffset;

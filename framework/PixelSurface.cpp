@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -81,6 +82,72 @@ void narrowLineSteps(double start, double step, int64_t low, int64_t high, int64
 inline double positiveAngle(double a)
 {
 	return a < 0 ? a + twoPi : a;
+}
+
+// The area a shape is to be drawn in: where misses would be reported, the shape's count of
+// points outside decides; it is counted only then.
+template <typename CountOffcuts>
+VisibleArea areaToVisit(const VisibleArea& landing, CountOffcuts countOffcuts)
+{
+	return landing.reportsOutside() ? landing.forOffcuts(countOffcuts()) : landing;
+}
+
+struct Run
+{
+	int64_t first;
+	int64_t last;
+	bool empty() const { return first > last; }
+};
+
+// The last value of [from, to] up to which holds() is true, where it is true on a prefix of
+// the range; from - 1 when it is true nowhere.
+template <typename Holds>
+int64_t lastHolding(int64_t from, int64_t to, Holds holds)
+{
+	if (from > to || !holds(from))
+		return from - 1;
+	int64_t low = from;
+	int64_t high = to;
+	while (low < high)
+	{
+		const int64_t middle = low + (high - low + 1) / 2;
+		if (holds(middle))
+			low = middle;
+		else
+			high = middle - 1;
+	}
+	return low;
+}
+
+// The values of [first, last] where holds() is true, for a condition that is true on a prefix
+// or on a suffix of the range (a monotone one).
+template <typename Holds>
+Run runWhere(int64_t first, int64_t last, Holds holds)
+{
+	const bool atFirst = holds(first);
+	const bool atLast = holds(last);
+	if (atFirst == atLast)
+		return atFirst ? Run{first, last} : Run{1, 0};
+	if (atFirst)
+		return {first, lastHolding(first, last, holds)};
+	const int64_t firstFalse = lastHolding(first, last, [&holds](int64_t k) { return !holds(k); }) + 1;
+	return {firstFalse, last};
+}
+
+Run intersection(Run a, Run b)
+{
+	return {std::max(a.first, b.first), std::min(a.last, b.last)};
+}
+
+// Half of an int64 sum, rounded down.
+int64_t floorHalf(int64_t sum)
+{
+	return (sum - (sum < 0 ? 1 : 0)) / 2;
+}
+
+uint64_t length(Run run)
+{
+	return run.empty() ? 0 : static_cast<uint64_t>(run.last - run.first) + 1;
 }
 }
 
@@ -336,12 +403,20 @@ void PixelSurface::drawLine(double x1, double y1, double x2, double y2, unsigned
 	const int64_t n = std::llabs(toPixel(x2) - toPixel(x1)) + std::llabs(toPixel(y2) - toPixel(y1)) + 2;
 	const double dx = (x2 - x1) / n;
 	const double dy = (y2 - y1) / n;
-	const VisibleArea area = VisibleArea::throughFilter(*this);
+	// Only the steps whose points have int coordinates are points to offer.
 	int64_t first = 0;
 	int64_t last = n;
-	narrowLineSteps(x1, dx, area.minX(), area.maxX(), first, last);
-	narrowLineSteps(y1, dy, area.minY(), area.maxY(), first, last);
-	for (int64_t i = first; i <= last; ++i)
+	narrowLineSteps(x1, dx, INT_MIN, INT_MAX, first, last);
+	narrowLineSteps(y1, dy, INT_MIN, INT_MAX, first, last);
+	auto stepsIn = [=](const VisibleArea& area) {
+		Run steps{first, last};
+		narrowLineSteps(x1, dx, area.minX(), area.maxX(), steps.first, steps.last);
+		narrowLineSteps(y1, dy, area.minY(), area.maxY(), steps.first, steps.last);
+		return steps;
+	};
+	const VisibleArea landing = VisibleArea::throughFilter(*this);
+	const Run visited = stepsIn(areaToVisit(landing, [=, &landing] { return length({first, last}) - length(stepsIn(landing)); }));
+	for (int64_t i = visited.first; i <= visited.last; ++i)
 		setPixel(static_cast<int>(linePoint(x1, dx, i)), static_cast<int>(linePoint(y1, dy, i)), colour);
 }
 
@@ -394,6 +469,94 @@ void PixelSurface::drawArrow(int x1, int y1, int x2, int y2, int startGap, int e
 		tipX + headSize * std::cos(b - sixthPi), tipY + headSize * std::sin(b - sixthPi), colour);
 }
 
+namespace
+{
+// A trapezium with xLeft <= xRight: edge A from (xLeft, yAL) to (xRight, yAR), edge B likewise.
+struct Trapezium
+{
+	double xL, xR, yAL, yAR, yBL, yBR;
+	int64_t cL, cR;
+
+	// The edges' heights at an inner column, as drawn. Each step of the arithmetic keeps the
+	// order of the columns (or reverses it, for a falling edge), so a pixel row of an edge
+	// moves one way only along the columns.
+	double edgeA(int64_t k) const { return (k - xL) * (yAR - yAL) / (xR - xL) + yAL; }
+	double edgeB(int64_t k) const { return (k - xL) * (yBR - yBL) / (xR - xL) + yBL; }
+
+	// Runs of the inner columns first..last whose spans miss the rows [top, bottom]: both edges
+	// above them, or both below.
+	void missingRuns(int64_t first, int64_t last, int64_t top, int64_t bottom, Run& above, Run& below) const
+	{
+		auto where = [&](auto holds) {
+			return intersection(runWhere(first, last, [&](int64_t k) { return holds(toPixel(edgeA(k))); }),
+				runWhere(first, last, [&](int64_t k) { return holds(toPixel(edgeB(k))); }));
+		};
+		above = where([bottom](int64_t row) { return row > bottom; });
+		below = where([top](int64_t row) { return row < top; });
+	}
+};
+
+// Visits, in drawing order, each column of the trapezium that meets the scope, with its span
+// narrowed to the scope's rows; span() answers false to stop. Inner columns whose spans miss
+// the scope are skipped in runs.
+template <typename Span>
+void walkTrapezium(const Trapezium& t, const VisibleArea& scope, Span span)
+{
+	auto visit = [&](int64_t column, double yA, double yB) {
+		int64_t top = toPixel(std::min(yA, yB));
+		int64_t bottom = toPixel(std::max(yA, yB));
+		if (!scope.hasColumn(column) || !scope.clipRows(top, bottom))
+			return true;
+		return span(column, top, bottom);
+	};
+	if (t.cL == t.cR)
+	{
+		// Less than a column wide: one column covering both ends' spans.
+		visit(t.cL, std::min(std::min(t.yAL, t.yBL), std::min(t.yAR, t.yBR)),
+			std::max(std::max(t.yAL, t.yBL), std::max(t.yAR, t.yBR)));
+		return;
+	}
+	if (!visit(t.cL, t.yAL, t.yBL))
+		return;
+	int64_t first = t.cL + 1;
+	int64_t last = t.cR - 1;
+	if (scope.clipColumns(first, last))
+	{
+		Run skips[2];
+		t.missingRuns(first, last, scope.minY(), scope.maxY(), skips[0], skips[1]);
+		if (skips[1].first < skips[0].first)
+			std::swap(skips[0], skips[1]);
+		int64_t k = first;
+		for (const Run& skip : skips)
+		{
+			if (skip.empty())
+				continue;
+			for (; k < skip.first; ++k)
+				if (!visit(k, t.edgeA(k), t.edgeB(k)))
+					return;
+			k = std::max(k, skip.last + 1);
+		}
+		for (; k <= last; ++k)
+			if (!visit(k, t.edgeA(k), t.edgeB(k)))
+				return;
+	}
+	visit(t.cR, t.yAR, t.yBR);
+}
+
+// Counts the points outside the landing area of a shape walked through every point there
+// is, stopping once past the extreme count.
+struct OffcutCounter
+{
+	const VisibleArea& landing;
+	uint64_t count = 0;
+	bool add(uint64_t offcuts)
+	{
+		count += offcuts;
+		return count <= VisibleArea::extremeOffcuts;
+	}
+};
+}
+
 void PixelSurface::drawTrapezium(double xL, double xR, double yAL, double yAR, double yBL, double yBR, unsigned int colour)
 {
 	if (xL > xR)
@@ -402,34 +565,20 @@ void PixelSurface::drawTrapezium(double xL, double xR, double yAL, double yAR, d
 		swapDoubles(yAL, yAR);
 		swapDoubles(yBL, yBR);
 	}
-	const int64_t cL = toPixel(xL);
-	const int64_t cR = toPixel(xR);
-	const VisibleArea area = VisibleArea::throughFilter(*this);
-	auto drawSpan = [this, colour, &area](int64_t column, double yA, double yB) {
-		int64_t top = toPixel(std::min(yA, yB));
-		int64_t bottom = toPixel(std::max(yA, yB));
-		if (!area.hasColumn(column) || !area.clipRows(top, bottom))
-			return;
+	const Trapezium trapezium{xL, xR, yAL, yAR, yBL, yBR, toPixel(xL), toPixel(xR)};
+	const VisibleArea landing = VisibleArea::throughFilter(*this);
+	const VisibleArea area = areaToVisit(landing, [&] {
+		OffcutCounter counter{landing};
+		walkTrapezium(trapezium, VisibleArea::everyPoint(), [&counter](int64_t column, int64_t top, int64_t bottom) {
+			return counter.add(counter.landing.offcutsOfColumn(column, top, bottom));
+		});
+		return counter.count;
+	});
+	walkTrapezium(trapezium, area, [this, colour](int64_t column, int64_t top, int64_t bottom) {
 		for (int64_t y = top; y <= bottom; ++y)
 			setPixel(static_cast<int>(column), static_cast<int>(y), colour);
-	};
-	if (cL == cR)
-	{
-		// Less than a column wide: one column covering both ends' spans.
-		drawSpan(cL, std::min(std::min(yAL, yBL), std::min(yAR, yBR)), std::max(std::max(yAL, yBL), std::max(yAR, yBR)));
-		return;
-	}
-	drawSpan(cL, yAL, yBL);
-	int64_t firstColumn = cL + 1;
-	int64_t lastColumn = cR - 1;
-	area.clipColumns(firstColumn, lastColumn);
-	for (int64_t k = firstColumn; k <= lastColumn; ++k)
-	{
-		double yA = (k - xL) * (yAR - yAL) / (xR - xL) + yAL;
-		double yB = (k - xL) * (yBR - yBL) / (xR - xL) + yBL;
-		drawSpan(k, yA, yB);
-	}
-	drawSpan(cR, yAR, yBR);
+		return true;
+	});
 }
 
 void PixelSurface::drawTriangle(double x1, double y1, double x2, double y2, double x3, double y3, unsigned int colour)
@@ -502,7 +651,8 @@ void PixelSurface::drawPolygon(int count, double* xs, double* ys, unsigned int c
 	{
 		const int64_t x = toPixel(xs[0]);
 		const int64_t y = toPixel(ys[0]);
-		if (VisibleArea::throughFilter(*this).contains(x, y))
+		const VisibleArea landing = VisibleArea::throughFilter(*this);
+		if (areaToVisit(landing, [&] { return landing.offcutsOfBlock(x, x, y, y); }).contains(x, y))
 			setPixel(static_cast<int>(x), static_cast<int>(y), colour);
 		return;
 	}
@@ -534,7 +684,8 @@ void PixelSurface::drawRectangle(int x1, int y1, int x2, int y2, unsigned int co
 	if (x1 > x2) swapInts(x1, x2);
 	if (y1 > y2) swapInts(y1, y2);
 	int64_t left = x1, right = x2, top = y1, bottom = y2;
-	const VisibleArea area = VisibleArea::throughFilter(*this);
+	const VisibleArea landing = VisibleArea::throughFilter(*this);
+	const VisibleArea area = areaToVisit(landing, [=, &landing] { return landing.offcutsOfBlock(left, right, top, bottom); });
 	if (!area.clipColumns(left, right) || !area.clipRows(top, bottom))
 		return;
 	for (int64_t x = left; x <= right; ++x)
@@ -546,79 +697,178 @@ namespace
 {
 // The ellipse inside a box, as the test value at a point: <= 1 inside. Sizes are squared
 // as unsigned 64-bit values: a box spanning the whole int range still squares exactly.
+// The value grows with the distance from the centre along either axis, step by step of the
+// arithmetic, so the points inside form, in each column, one run of rows about the centre.
 struct EllipseTest
 {
+	int64_t x1, y1, x2, y2;
 	double cx, cy, rx2, ry2;
-	EllipseTest(int x1, int y1, int x2, int y2)
+	EllipseTest(int left, int top, int right, int bottom)
 	{
-		if (x1 > x2) std::swap(x1, x2);
-		if (y1 > y2) std::swap(y1, y2);
-		cx = (static_cast<long long>(x1) + x2) / 2.0;
-		cy = (static_cast<long long>(y1) + y2) / 2.0;
-		const uint64_t w = static_cast<uint64_t>(static_cast<long long>(x2) - x1);
-		const uint64_t h = static_cast<uint64_t>(static_cast<long long>(y2) - y1);
+		if (left > right) std::swap(left, right);
+		if (top > bottom) std::swap(top, bottom);
+		x1 = left;
+		y1 = top;
+		x2 = right;
+		y2 = bottom;
+		cx = (x1 + x2) / 2.0;
+		cy = (y1 + y2) / 2.0;
+		const uint64_t w = static_cast<uint64_t>(x2 - x1);
+		const uint64_t h = static_cast<uint64_t>(y2 - y1);
 		rx2 = static_cast<double>(w * w) / 4.0;
 		ry2 = static_cast<double>(h * h) / 4.0;
 	}
-	double value(int x, int y) const
+	double value(int64_t x, int64_t y) const
 	{
 		return (x - cx) * (x - cx) / rx2 + (y - cy) * (y - cy) / ry2;
 	}
+	bool inside(int64_t x, int64_t y) const { return value(x, y) <= 1.0; }
+	// The run of values of [low, high] nearest to their middle for which inside() holds,
+	// given the last one at or beyond the middle: a box is symmetric about its centre.
+	static Run mirrored(int64_t low, int64_t high, int64_t lastInside)
+	{
+		return {low + high - lastInside, lastInside};
+	}
+	// Columns with a point inside: those whose middle row is inside.
+	Run columns() const
+	{
+		const int64_t middleRow = floorHalf(y1 + y2 + 1);
+		const int64_t middleColumn = floorHalf(x1 + x2 + 1);
+		return mirrored(x1, x2, lastHolding(middleColumn, x2, [&](int64_t x) { return inside(x, middleRow); }));
+	}
+	Run rows(int64_t x) const
+	{
+		const int64_t middleRow = floorHalf(y1 + y2 + 1);
+		return mirrored(y1, y2, lastHolding(middleRow, y2, [&](int64_t y) { return inside(x, y); }));
+	}
+	// The rows of run [first, last] of column x that lie inside, or on whose value the test
+	// fails (no number): the hole of a ring.
+	Run holeRows(int64_t x, int64_t first, int64_t last) const
+	{
+		auto inHole = [&](int64_t y) { return !(value(x, y) >= 1.0); };
+		const int64_t lowerMiddle = floorHalf(y1 + y2);
+		const int64_t upperMiddle = floorHalf(y1 + y2 + 1);
+		const int64_t upperStart = std::max(first, upperMiddle);
+		const int64_t upperEnd = lastHolding(upperStart, last, inHole);
+		const int64_t lowerStart = std::min(last, lowerMiddle);
+		const int64_t lowerEnd = -lastHolding(-lowerStart, -first, [&](int64_t negated) { return inHole(-negated); });
+		const bool upper = upperEnd >= upperStart;
+		const bool lower = lowerEnd <= lowerStart;
+		if (upper && lower)
+			return {lowerEnd, upperEnd};
+		if (upper)
+			return {upperStart, upperEnd};
+		if (lower)
+			return {lowerEnd, lowerStart};
+		return {1, 0};
+	}
 };
+
+// Visits, columns outer, the columns of the ellipse that meet the scope, each with its run of
+// rows inside, narrowed to the scope; span() answers false to stop.
+template <typename Span>
+void walkEllipse(const EllipseTest& ellipse, const VisibleArea& scope, Span span)
+{
+	Run columns = ellipse.columns();
+	if (!scope.clipColumns(columns.first, columns.last))
+		return;
+	for (int64_t x = columns.first; x <= columns.last; ++x)
+	{
+		Run rows = ellipse.rows(x);
+		if (scope.clipRows(rows.first, rows.last) && !span(x, rows.first, rows.last))
+			return;
+	}
 }
 
-// Visits the points of the box that lie in the area, columns outer, and hands on those inside the ellipse.
-template <typename SetPixel>
-void PixelSurface::rasteriseOval(const VisibleArea& area, int x1, int y1, int x2, int y2, SetPixel setPixelFunction)
+uint64_t overlap(Run a, Run b)
 {
-	if (x1 > x2) swapInts(x1, x2);
-	if (y1 > y2) swapInts(y1, y2);
-	const EllipseTest ellipse(x1, y1, x2, y2);
-	int64_t left = x1, right = x2, top = y1, bottom = y2;
-	if (!area.clipColumns(left, right) || !area.clipRows(top, bottom))
-		return;
-	for (int64_t x = left; x <= right; ++x)
+	return length(intersection(a, b));
+}
+
+// Visits the points inside the ellipse that lie in the area, columns outer, rows inner, and
+// hands on those the extra test passes.
+template <typename Test, typename SetPixel>
+void rasteriseOval(const VisibleArea& area, const EllipseTest& ellipse, Test test, SetPixel setPixelFunction)
+{
+	walkEllipse(ellipse, area, [&](int64_t x, int64_t top, int64_t bottom) {
 		for (int64_t y = top; y <= bottom; ++y)
-			if (ellipse.value(static_cast<int>(x), static_cast<int>(y)) <= 1.0)
+			if (ellipse.inside(x, y) && test(x, y))
 				setPixelFunction(static_cast<int>(x), static_cast<int>(y));
+		return true;
+	});
+}
 }
 
 void PixelSurface::drawOval(int x1, int y1, int x2, int y2, unsigned int colour)
 {
-	rasteriseOval(VisibleArea::throughFilter(*this), x1, y1, x2, y2,
+	const EllipseTest ellipse(x1, y1, x2, y2);
+	const VisibleArea landing = VisibleArea::throughFilter(*this);
+	const VisibleArea area = areaToVisit(landing, [&] {
+		OffcutCounter counter{landing};
+		walkEllipse(ellipse, VisibleArea::everyPoint(), [&counter](int64_t x, int64_t top, int64_t bottom) {
+			return counter.add(counter.landing.offcutsOfColumn(x, top, bottom));
+		});
+		return counter.count;
+	});
+	rasteriseOval(area, ellipse, [](int64_t, int64_t) { return true; },
 		[this, colour](int x, int y) { setPixel(x, y, colour); });
 }
 
 // Unfiltered: only points inside the surface are written.
 void PixelSurface::rawDrawOval(int x1, int y1, int x2, int y2, unsigned int colour)
 {
-	rasteriseOval(VisibleArea::ofSurface(*this), x1, y1, x2, y2,
+	rasteriseOval(VisibleArea::ofSurface(*this), EllipseTest(x1, y1, x2, y2), [](int64_t, int64_t) { return true; },
 		[this, colour](int x, int y) { rawSetPixel(x, y, colour); });
 }
 
 void PixelSurface::drawHollowOval(int x1, int y1, int x2, int y2, int innerX1, int innerY1, int innerX2, int innerY2, unsigned int colour)
 {
+	const EllipseTest outer(x1, y1, x2, y2);
 	const EllipseTest inner(innerX1, innerY1, innerX2, innerY2);
-	rasteriseOval(VisibleArea::throughFilter(*this), x1, y1, x2, y2, [this, colour, &inner](int x, int y) {
-		if (inner.value(x, y) >= 1.0)
-			setPixel(x, y, colour);
+	const VisibleArea landing = VisibleArea::throughFilter(*this);
+	const VisibleArea area = areaToVisit(landing, [&] {
+		OffcutCounter counter{landing};
+		walkEllipse(outer, VisibleArea::everyPoint(), [&](int64_t x, int64_t top, int64_t bottom) {
+			// The ring's points of the column: the run less the hole.
+			const Run run{top, bottom};
+			const Run hole = inner.holeRows(x, top, bottom);
+			const uint64_t ring = length(run) - overlap(run, hole);
+			if (!landing.hasColumn(x))
+				return counter.add(ring);
+			const Run landingRows{landing.minY(), landing.maxY()};
+			const Run landed = intersection(run, landingRows);
+			return counter.add(ring - (length(landed) - overlap(landed, hole)));
+		});
+		return counter.count;
 	});
+	rasteriseOval(area, outer, [&inner](int64_t x, int64_t y) { return inner.value(x, y) >= 1.0; },
+		[this, colour](int x, int y) { setPixel(x, y, colour); });
 }
 
 // ---------------------------------------------------------------- text
 
 namespace
 {
-// Pixel (i, j) of rendered text read at the surface's own depth; other depths count as 0.
-unsigned int glyphValue(const SDL_Surface* rendered, int i, int j)
+// Calls visit(i, j) for each pixel of rendered text with a non-zero value, over the columns
+// firstI..lastI (outer) and rows firstJ..lastJ, read at the surface's own depth; other depths
+// count as 0. The depth is chosen once, outside the loops.
+template <typename Visit>
+void forEachGlyphPixel(const SDL_Surface* rendered, int firstI, int lastI, int firstJ, int lastJ, Visit visit)
 {
 	const Uint8* bytes = static_cast<const Uint8*>(rendered->pixels);
+	const int pitch = rendered->pitch;
+	auto scan = [&](auto read) {
+		for (int i = firstI; i <= lastI; ++i)
+			for (int j = firstJ; j <= lastJ; ++j)
+				if (read(i, j) != 0)
+					visit(i, j);
+	};
 	switch (rendered->format->BitsPerPixel)
 	{
-	case 8: return bytes[j * rendered->pitch + i];
-	case 16: return reinterpret_cast<const Uint16*>(bytes)[(j * rendered->pitch) / 2 + i];
-	case 32: return reinterpret_cast<const Uint32*>(bytes)[(j * rendered->pitch) / 4 + i];
-	default: return 0;
+	case 8: scan([bytes, pitch](int i, int j) { return bytes[j * pitch + i]; }); break;
+	case 16: scan([bytes, pitch](int i, int j) { return reinterpret_cast<const Uint16*>(bytes)[(j * pitch) / 2 + i]; }); break;
+	case 32: scan([bytes, pitch](int i, int j) { return reinterpret_cast<const Uint32*>(bytes)[(j * pitch) / 4 + i]; }); break;
+	default: break;
 	}
 }
 }
@@ -639,17 +889,24 @@ void PixelSurface::drawString(int x, int y, const char* text, unsigned int colou
 	SDL_Surface* rendered = renderText(text, colour, font);
 	if (rendered == nullptr)
 		return;
-	// Only the glyph pixels that can land are visited, so positions near the int limits are safe.
+	// Glyph pixels beyond the int range are no points at all; of the others, those the area
+	// leaves out are skipped.
 	int64_t firstColumn = x, lastColumn = static_cast<int64_t>(x) + rendered->w - 1;
 	int64_t firstRow = y, lastRow = static_cast<int64_t>(y) + rendered->h - 1;
-	const VisibleArea area = VisibleArea::throughFilter(*this);
+	VisibleArea::everyPoint().clipColumns(firstColumn, lastColumn);
+	VisibleArea::everyPoint().clipRows(firstRow, lastRow);
+	const VisibleArea landing = VisibleArea::throughFilter(*this);
+	// Offsets into the rendered text of a run of columns or rows.
+	auto from = [](int64_t value, int origin) { return static_cast<int>(value - origin); };
+	const VisibleArea area = areaToVisit(landing, [=, &landing] {
+		uint64_t offcuts = 0;
+		forEachGlyphPixel(rendered, from(firstColumn, x), from(lastColumn, x), from(firstRow, y), from(lastRow, y),
+			[&](int i, int j) { offcuts += landing.contains(static_cast<int64_t>(x) + i, static_cast<int64_t>(y) + j) ? 0 : 1; });
+		return offcuts;
+	});
 	if (area.clipColumns(firstColumn, lastColumn) && area.clipRows(firstRow, lastRow))
-	{
-		for (int64_t column = firstColumn; column <= lastColumn; ++column)
-			for (int64_t row = firstRow; row <= lastRow; ++row)
-				if (glyphValue(rendered, static_cast<int>(column - x), static_cast<int>(row - y)) != 0)
-					setPixel(static_cast<int>(column), static_cast<int>(row), colour);
-	}
+		forEachGlyphPixel(rendered, from(firstColumn, x), from(lastColumn, x), from(firstRow, y), from(lastRow, y),
+			[this, x, y, colour](int i, int j) { setPixel(x + i, y + j, colour); });
 	SDL_FreeSurface(rendered);
 }
 

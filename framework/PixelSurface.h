@@ -19,7 +19,6 @@
 
 class BaseEngine;
 class FontEntry;
-class VisibleArea;
 
 class PixelSurface
 {
@@ -162,8 +161,6 @@ private:
 	bool mustLock() const;
 	bool isWholeScreenRedraw() const;
 	SDL_Surface* renderText(const char* text, unsigned int colour, FontEntry* font) const;
-	template <typename SetPixel>
-	void rasteriseOval(const VisibleArea& area, int x1, int y1, int x2, int y2, SetPixel setPixelFunction);
 	void recordProbe(int x, int y);
 	bool isEar(int count, const double* xs, const double* ys, int i, int j, int k) const;
 

@@ -1,6 +1,7 @@
 #pragma once
-// The virtual coordinates whose points can land on a surface. The primitives visit only these,
-// so a shape with far-off corners costs what it can draw, and no coordinate they hand on overflows.
+// The virtual points a primitive offers through a surface's filter. Points the chain would drop
+// without trace are left out, so a shape with far-off corners costs what it can draw and no
+// coordinate it hands on overflows; every point someone could tell about is offered.
 
 #include <cstdint>
 
@@ -9,10 +10,27 @@ class PixelSurface;
 class VisibleArea
 {
 public:
-	// Points drawn through the surface's point filter.
+	// Points drawn through the surface's point filter. A chain made only of the framework's own
+	// filters tells exactly which points land: ending in the engine's clip, the others vanish
+	// unseen; ending on the surface, each of the others prints an error line. Any other filter
+	// may put a point anywhere, so it gets every point there is.
 	static VisibleArea throughFilter(const PixelSurface& surface);
-	// Points written straight onto the surface.
+	// Points written straight onto the surface; the others are skipped unreported.
 	static VisibleArea ofSurface(const PixelSurface& surface);
+	// Every point with int coordinates.
+	static VisibleArea everyPoint();
+
+	// Where each point outside the area would be reported, a shape counts its points outside
+	// (it may stop counting once past extremeOffcuts) and draws in the area forOffcuts gives:
+	// ordinary shapes offer every point, so each miss is reported as it would be point by point;
+	// only an extreme shape leaves its misses out, unreported, rather than print without end.
+	bool reportsOutside() const { return m_reportsOutside; }
+	VisibleArea forOffcuts(uint64_t offcuts) const;
+	static const uint64_t extremeOffcuts = uint64_t(1) << 24;
+
+	// Points of a block, or of one column's run of rows, outside the area.
+	uint64_t offcutsOfBlock(int64_t left, int64_t right, int64_t top, int64_t bottom) const;
+	uint64_t offcutsOfColumn(int64_t column, int64_t top, int64_t bottom) const;
 
 	// Narrow an inclusive range of columns or rows to the area; false when nothing is left.
 	bool clipColumns(int64_t& first, int64_t& last) const;
@@ -26,11 +44,12 @@ public:
 	int64_t maxY() const { return m_maxY; }
 
 private:
-	VisibleArea(int64_t minX, int64_t maxX, int64_t minY, int64_t maxY);
+	VisibleArea(int64_t minX, int64_t maxX, int64_t minY, int64_t maxY, bool reportsOutside);
 
 	// Inclusive limits, always inside the int range.
 	int64_t m_minX;
 	int64_t m_maxX;
 	int64_t m_minY;
 	int64_t m_maxY;
+	bool m_reportsOutside;
 };

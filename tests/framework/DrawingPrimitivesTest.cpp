@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,54 @@ protected:
 	BaseEngine engine;
 	EngineHarness harness{engine};
 	PixelSurface* surface = nullptr;
+};
+
+// The measuring window: 160 x 120, drawn on the background through the engine's clip.
+struct SmallWindow
+{
+	static const int width = 160;
+	static const int height = 120;
+	BaseEngine engine;
+	EngineHarness harness{engine};
+	PixelSurface* surface = nullptr;
+	SmallWindow()
+	{
+		EXPECT_EQ(0, harness.initialise(width, height));
+		surface = engine.getBackgroundSurface();
+		surface->fill(paper);
+		surface->mySDLLockSurface();
+	}
+	~SmallWindow()
+	{
+		surface->setFilter(engine.getEngineFilter());
+		surface->mySDLUnlockSurface();
+		engine.deinitialise();
+	}
+	// Window pixels of one colour, in drawing-surface order (columns outer).
+	std::vector<std::pair<int, int>> pixelsOf(unsigned int colour) const
+	{
+		std::vector<std::pair<int, int>> found;
+		for (int x = 0; x < width; ++x)
+			for (int y = 0; y < height; ++y)
+				if ((surface->getPixel(x, y) & 0xFFFFFF) == colour)
+					found.emplace_back(x, y);
+		return found;
+	}
+};
+
+// A filter of the program's own: moves, drops or recolours a point, then hands it on.
+struct ProgramFilter : FilterPoints
+{
+	std::function<bool(int&, int&, unsigned int&)> change;
+	FilterPoints* next = nullptr;
+	int offered = 0;
+	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override
+	{
+		++offered;
+		if (!change(x, y, colour))
+			return false;
+		return next ? next->filterPoint(surface, x, y, colour) : true;
+	}
 };
 
 // Ends a filter chain: keeps, in order, every point that lands on the surface.
@@ -239,7 +288,7 @@ TEST_F(DrawingPrimitivesTest, PrimitivesWithExtremeCoordinatesReturnAfterDrawing
 	EXPECT_EQ(everything, inkedCount(0, 0, 999, 699));
 }
 
-TEST_F(DrawingPrimitivesTest, BoundedDrawingOffersAZoomAndScrollChainTheSameLandingPoints)
+TEST_F(DrawingPrimitivesTest, ZoomAndScrollChainsLandEveryPointTheyShould)
 {
 	// Two virtual columns per screen column (truncating toward zero, so virtual columns just
 	// left of the scrolled edge still land) and three screen rows per virtual row.
@@ -247,16 +296,135 @@ TEST_F(DrawingPrimitivesTest, BoundedDrawingOffersAZoomAndScrollChainTheSameLand
 	FilterPointsScaling zoom(-1, 2, &landing);
 	FilterPointsTranslation scroll(-7, 11, &zoom);
 	surface->setFilter(&scroll);
-
 	surface->drawRectangle(-100, -100, 2200, 400, ink);
-	const std::vector<std::pair<int, int>> moderate = std::move(landing.points);
-	landing.points.clear();
+	// 2001 virtual columns (one of them left of the edge) by 700 screen rows.
+	EXPECT_EQ(2001 * 700, static_cast<int>(landing.points.size()));
+
+	// Ending in the engine's clip, the chain's far-off points are left out: at once.
+	zoom.setNext(engine.getEngineFilter());
 	surface->drawRectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX, ink);
 	surface->setFilter(engine.getEngineFilter());
+	EXPECT_EQ(1000 * 700, inkedCount(0, 0, 999, 699));
+}
 
-	// 2001 virtual columns (one of them left of the edge) by 700 screen rows.
-	EXPECT_EQ(2001 * 700, static_cast<int>(moderate.size()));
-	EXPECT_TRUE(moderate == landing.points);
+// A filter of the program's own may land any point anywhere, so it is offered every point
+// the primitives make, in their order; the figures are those of the point-by-point walk.
+TEST(ProgramFilterTest, GetsEveryPointThePrimitivesMake)
+{
+	const unsigned int grey = 0x808080;
+	const int w = SmallWindow::width;
+	const int h = SmallWindow::height;
+	auto wrapAround = [w, h](int& x, int& y, unsigned int&) {
+		x = ((x % w) + w) % w;
+		y = ((y % h) + h) % h;
+		return true;
+	};
+	auto shiftBack = [](int& x, int&, unsigned int&) {
+		if (x >= 100000)
+			x -= 100000;
+		return true;
+	};
+	int passed = 0;
+	auto twoOfFour = [&passed](int&, int&, unsigned int&) { return passed++ % 4 < 2; };
+	auto greyOnly = [grey](int&, int&, unsigned int& colour) {
+		colour = grey;
+		return true;
+	};
+	auto everything = [](int&, int&, unsigned int&) { return true; };
+	struct Case
+	{
+		const char* what;
+		std::function<bool(int&, int&, unsigned int&)> change;
+		int zoom; // a zoom filter between the program's filter and the clip, when not 0
+		std::function<void(PixelSurface&)> draw;
+		unsigned int landedColour;
+		int landed;
+		int offered; // -1: not counted
+	};
+	const Case cases[] = {
+		{"wrap-around", wrapAround, 0, [](PixelSurface& s) { s.drawRectangle(200, 10, 209, 19, ink); }, ink, 100, -1},
+		{"shift back", shiftBack, 0, [](PixelSurface& s) { s.drawLine(100010, 5, 100050, 5, ink); }, ink, 41, -1},
+		{"two of four", twoOfFour, 0, [](PixelSurface& s) { s.drawRectangle(-4, 0, 7, 0, ink); }, ink, 4, 12},
+		{"grey ahead of zoom-out", greyOnly, -1, [](PixelSurface& s) { s.drawRectangle(0, 0, 319, 239, ink); }, grey,
+			w * h, -1},
+		{"counting rectangle", everything, 0, [](PixelSurface& s) { s.drawRectangle(-100, 5, 99, 5, ink); }, ink, 100, 200},
+		{"counting line", everything, 0, [](PixelSurface& s) { s.drawLine(-1000, 5, 1000, 5, ink); }, ink, w, 2002},
+		{"counting oval", everything, 0, [](PixelSurface& s) { s.drawOval(-40, -40, 40, 40, ink); }, ink, -1, 5025},
+	};
+	for (const Case& c : cases)
+	{
+		SCOPED_TRACE(c.what);
+		SmallWindow window;
+		passed = 0;
+		FilterPointsScaling zoom(c.zoom, c.zoom, window.engine.getEngineFilter());
+		ProgramFilter filter;
+		filter.change = c.change;
+		filter.next = c.zoom != 0 ? static_cast<FilterPoints*>(&zoom) : window.engine.getEngineFilter();
+		window.surface->setFilter(&filter);
+		c.draw(*window.surface);
+		const auto landed = window.pixelsOf(c.landedColour);
+		if (c.landed >= 0)
+		{
+			EXPECT_EQ(c.landed, static_cast<int>(landed.size()));
+		}
+		if (c.offered >= 0)
+		{
+			EXPECT_EQ(c.offered, filter.offered);
+		}
+		if (c.landed == 4)
+		{
+			EXPECT_EQ((std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {4, 0}, {5, 0}}), landed);
+		}
+	}
+}
+
+// Chains of the framework's own filters land what the point-by-point walk lands (the same
+// chain behind a filter of the program's that changes nothing), whatever their order.
+TEST(ProgramFilterTest, FrameworkChainsLandWhatThePointByPointWalkLands)
+{
+	SmallWindow window;
+	FilterPoints* clip = window.engine.getEngineFilter();
+	// Zoom-out 4 into zoom-in 4: -3 / 4 truncates to 0, so the point lands as a 4-pixel block.
+	FilterPointsScaling zoomIn(0, 3, clip);
+	FilterPointsScaling zoomOut(0, -3, &zoomIn);
+	window.surface->setFilter(&zoomOut);
+	window.surface->drawRectangle(10, -3, 10, -3, ink);
+	EXPECT_EQ(4, static_cast<int>(window.pixelsOf(ink).size()));
+
+	auto drawShapes = [](PixelSurface& s) {
+		s.drawRectangle(-300, -200, 400, 7, 0x0000FF);
+		s.drawLine(-500, -90, 700, 130, 0x00FF00);
+		s.drawOval(-70, -60, 95, 33, 0xFF0000);
+		s.drawTriangle(-200, 300, 250, -100, 90, 200, 0xFFFF00);
+		s.drawHollowOval(-50, -50, 150, 150, 0, 0, 100, 100, 0x00FFFF);
+	};
+	for (int zoomFirst = 0; zoomFirst < 2; ++zoomFirst)
+	{
+		FilterPointsScaling second(2, -2, clip);
+		FilterPointsTranslation between(-37, 23, &second);
+		FilterPointsScaling first(-3, 1, &between);
+		if (zoomFirst == 1)
+		{
+			first.setFactors(1, 3);
+			second.setFactors(-4, -1);
+		}
+		ProgramFilter passOn;
+		passOn.change = [](int&, int&, unsigned int&) { return true; };
+		passOn.next = &first;
+		std::vector<unsigned int> expected, drawn;
+		for (FilterPoints* head : {static_cast<FilterPoints*>(&passOn), static_cast<FilterPoints*>(&first)})
+		{
+			window.surface->fill(paper);
+			window.surface->setFilter(head);
+			drawShapes(*window.surface);
+			std::vector<unsigned int>& pixels = head == &first ? drawn : expected;
+			for (int x = 0; x < SmallWindow::width; ++x)
+				for (int y = 0; y < SmallWindow::height; ++y)
+					pixels.push_back(window.surface->getPixel(x, y));
+		}
+		EXPECT_TRUE(expected == drawn) << "orders " << zoomFirst;
+		EXPECT_NE(std::vector<unsigned int>(drawn.size(), 0xFF000000u | paper), drawn);
+	}
 }
 
 TEST_F(DrawingPrimitivesTest, AnglesRunClockwiseOnScreen)

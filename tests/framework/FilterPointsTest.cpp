@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "FilterPointsScaling.h"
 #include "FilterPointsTranslation.h"
 #include "PixelSurface.h"
@@ -85,6 +87,35 @@ TEST(FilterPointsScalingTest, StretchWritesABlockPerVirtualPixelAndClaimsThePoin
 	scaling.setNext(&refuse);
 	EXPECT_FALSE(scaling.filterPoint(&loose.surface, x, y, colour));
 	EXPECT_EQ(9, refuse.calls);
+}
+
+// Offsets and zooms that carry a coordinate past the int range stop it at the nearest limit,
+// in the conversions and in the points drawn, so nothing far off wraps onto the surface.
+TEST(FilterPointsScalingTest, ValuesBeyondTheIntRangeStopAtItsLimits)
+{
+	FilterPointsTranslation farLeft(INT_MIN, 0);
+	EXPECT_EQ(INT_MAX, farLeft.fromScreenX(160));
+	EXPECT_EQ(INT_MIN, farLeft.toScreenX(-5));
+	FilterPointsScaling zoomOut(-20000000, 0);
+	EXPECT_EQ(INT_MAX, zoomOut.fromScreenX(160));
+	EXPECT_EQ(INT_MIN, zoomOut.fromScreenX(-200));
+	FilterPointsScaling zoomIn(INT_MAX, INT_MIN);
+	EXPECT_EQ(INT_MAX, zoomIn.getXStretch());
+	EXPECT_EQ(INT_MAX, zoomIn.getYCompress());
+
+	// The zoom-out puts all of the rectangle on the first pixel; the far move puts it nowhere.
+	LooseSurface loose(20, 20);
+	loose.surface.setFilter(&zoomOut);
+	loose.surface.drawRectangle(0, 0, 10, 10, 0x123456);
+	EXPECT_EQ(0xFF123456u, loose.surface.getPixel(0, 0));
+	EXPECT_EQ(0u, loose.surface.getPixel(1, 0));
+	RefuseAll refuse;
+	farLeft.setNext(&refuse);
+	loose.surface.setFilter(&farLeft);
+	loose.surface.drawRectangle(INT_MIN, 0, INT_MIN + 3, 0, 0x123456);
+	loose.surface.drawRectangle(INT_MAX - 3, 0, INT_MAX, 0, 0x123456);
+	EXPECT_EQ(8, refuse.calls);
+	loose.surface.setFilter(nullptr);
 }
 
 TEST(FilterPointsTranslationTest, MovesPointsAndConvertsThroughTheChain)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+
 #include "EngineHarness.h"
 #include "FilterPointsScaling.h"
 #include "FilterPointsTranslation.h"
@@ -56,6 +59,48 @@ TEST_F(PixelSurfaceTest, OutOfRangeRawWriteIsReportedAndNotMade)
 	surface.mySDLUnlockSurface();
 	EXPECT_NE(std::string::npos, printed.find("Error in setting pixel- should never happen!"));
 	EXPECT_EQ(0u, surface.getPixel(width - 1, 0));
+}
+
+// Shapes reaching off a surface whose chain ends on the surface itself report each point that
+// misses, as point by point; only an extreme shape leaves its misses out, at once.
+TEST_F(PixelSurfaceTest, ShapesReportEachPointThatMissesTheSurface)
+{
+	FilterPointsScaling oneToOne(0, 0);
+	FilterPointsTranslation scroll(0, 0, &oneToOne);
+	struct Case
+	{
+		FilterPoints* filter;
+		int left, right;
+		size_t reports;
+		int drawn;
+	};
+	const Case cases[] = {
+		{nullptr, -5, 4, 5, 5},
+		{&scroll, -50, 4, 50, 5},
+		{nullptr, INT_MIN, INT_MAX, 0, width},
+		{&scroll, INT_MIN, INT_MAX, 0, width},
+	};
+	const std::string report = "Error in setting pixel- should never happen!\n";
+	surface.mySDLLockSurface();
+	for (const Case& c : cases)
+	{
+		surface.fill(0x000000);
+		surface.setFilter(c.filter);
+		output.start();
+		surface.drawRectangle(c.left, 0, c.right, 0, 0xFFFFFF);
+		const std::string printed = output.stop();
+		size_t reports = 0;
+		for (size_t at = printed.find(report); at != std::string::npos; at = printed.find(report, at + 1))
+			++reports;
+		EXPECT_EQ(c.reports, reports) << c.left;
+		EXPECT_EQ(report.size() * reports, printed.size()) << c.left;
+		int drawn = 0;
+		for (int x = 0; x < width; ++x)
+			drawn += surface.getPixel(x, 0) == 0xFFFFFFFFu ? 1 : 0;
+		EXPECT_EQ(c.drawn, drawn) << c.left;
+	}
+	surface.setFilter(nullptr);
+	surface.mySDLUnlockSurface();
 }
 
 TEST_F(PixelSurfaceTest, UnlockedWritesWarnButStillWrite)
