@@ -13,6 +13,7 @@
 #include "CroppedCoordinateMapping.h"
 #include "PixelSurface.h"
 #include "RawImageData.h"
+#include "SaturatingInt.h"
 
 namespace
 {
@@ -131,38 +132,45 @@ ImageHandle ImageHandle::makeShrunkCopy(int factor) const
 	return ImageHandle(std::make_shared<RawImageData>(*m_image, factor));
 }
 
+// Worked out in 64 bits and brought back into the int range: a far-off rectangle, a huge size or
+// a filter at its limits then clips like any other instead of wrapping round. A rectangle whose
+// screen edge lies past the int range ends at the surface's edge.
 bool ImageHandle::clipToSurface(PixelSurface* surface, int& srcX, int& srcY, int& dstX, int& dstY, int& w, int& h) const
 {
 	const int width = surface->getWidth();
 	const int height = surface->getHeight();
 
 	const int sL = surface->toScreenX(dstX);
-	const int sR = surface->toScreenX(w) - surface->toScreenX(0) + sL;
+	const long long sR = static_cast<long long>(surface->toScreenX(w)) - surface->toScreenX(0) + sL;
 	if (sR < 0 || sL >= width)
 		return false;
 	const int sT = surface->toScreenY(dstY);
-	const int sB = surface->toScreenY(h) - surface->toScreenY(0) + sT;
+	const long long sB = static_cast<long long>(surface->toScreenY(h)) - surface->toScreenY(0) + sT;
 	if (sB < 0 || sT >= height)
 		return false;
 
 	if (sL < 0)
 	{
-		int d = surface->toVirtualX(0) - surface->toVirtualX(sL);
-		dstX += d;
-		srcX += d;
-		w -= d;
+		const long long d = static_cast<long long>(surface->toVirtualX(0)) - surface->toVirtualX(sL);
+		dstX = clampToInt(dstX + d);
+		srcX = clampToInt(srcX + d);
+		w = clampToInt(w - d);
 	}
-	if (sR > width)
-		w -= surface->toVirtualX(sR) - surface->toVirtualX(width);
+	if (sR > INT_MAX)
+		w = clampToInt(static_cast<long long>(surface->toVirtualX(width)) - dstX);
+	else if (sR > width)
+		w = clampToInt(w - (static_cast<long long>(surface->toVirtualX(static_cast<int>(sR))) - surface->toVirtualX(width)));
 	if (sT < 0)
 	{
-		int d = surface->toVirtualY(0) - surface->toVirtualY(sT);
-		dstY += d;
-		srcY += d;
-		h -= d;
+		const long long d = static_cast<long long>(surface->toVirtualY(0)) - surface->toVirtualY(sT);
+		dstY = clampToInt(dstY + d);
+		srcY = clampToInt(srcY + d);
+		h = clampToInt(h - d);
 	}
-	if (sB > height)
-		h -= surface->toVirtualY(sB) - surface->toVirtualY(height);
+	if (sB > INT_MAX)
+		h = clampToInt(static_cast<long long>(surface->toVirtualY(height)) - dstY);
+	else if (sB > height)
+		h = clampToInt(h - (static_cast<long long>(surface->toVirtualY(static_cast<int>(sB))) - surface->toVirtualY(height)));
 	return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "BaseEngine.h"
@@ -307,5 +308,13 @@ TEST_F(ImageDrawingTest, ClipReportsWhatReachesTheSurface)
 	srcX = srcY = 0, dstX = 1000, dstY = 0, w = h = 10;
 	EXPECT_FALSE(image.clipToSurface(surface, srcX, srcY, dstX, dstY, w, h));
 	srcX = srcY = 0, dstX = 0, dstY = -11, w = h = 10;
+	EXPECT_FALSE(image.clipToSurface(surface, srcX, srcY, dstX, dstY, w, h));
+
+	// Sizes and positions at the int limits clip without wrapping round.
+	srcX = srcY = 0, dstX = 5, dstY = 2, w = h = INT_MAX;
+	ASSERT_TRUE(image.clipToSurface(surface, srcX, srcY, dstX, dstY, w, h));
+	EXPECT_EQ(995, w);
+	EXPECT_EQ(698, h);
+	srcX = srcY = 0, dstX = INT_MAX - 5, dstY = 0, w = h = 10;
 	EXPECT_FALSE(image.clipToSurface(surface, srcX, srcY, dstX, dstY, w, h));
 }
