@@ -20,6 +20,16 @@ const FieldLayout rotationField = {22, 2, 'c', false};
 const FieldLayout sourceXField = {25, 7, 'r', true};
 const FieldLayout sourceYField = {33, 7, '\0', true};
 
+// The value nearest to value that the field's columns hold: all digits, or a minus sign and digits.
+int fitted(int value, const FieldLayout& field)
+{
+	int largest = 9;
+	for (int digit = 1; digit < field.width; ++digit)
+		largest = largest * 10 + 9;
+	const int smallest = field.mayBeNegative ? -(largest / 10) : 0;
+	return value > largest ? largest : value < smallest ? smallest : value;
+}
+
 bool isDigit(char c)
 {
 	return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -121,7 +131,12 @@ bool JigsawStateLine::readNext(FILE* file, JigsawStateLine& line)
 	return readText(file, text) && parse(text, line);
 }
 
+// A place beyond what a field's columns hold (a piece dragged millions of pixels away on a
+// zoomed-out table) is written as the nearest value that fits: a wider number would push the
+// other fields out of their columns, and the whole saved table would then be refused.
 bool JigsawStateLine::write(FILE* file) const
 {
-	return std::fprintf(file, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", index, x, y, rotation, sourceX, sourceY) > 0;
+	return std::fprintf(file, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", index, fitted(x, xField), fitted(y, yField),
+			   rotation, fitted(sourceX, sourceXField), fitted(sourceY, sourceYField))
+		> 0;
 }

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -510,6 +511,20 @@ TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
 	EXPECT_EQ(2, line.rotation);
 	EXPECT_EQ(100, line.sourceX);
 	EXPECT_EQ(50, line.sourceY);
+
+	// A piece dragged beyond what its columns hold is written at the nearest place that fits,
+	// so the line (and the file) still reads back.
+	JigsawStateLine farOff;
+	farOff.x = 12345678;
+	farOff.y = INT_MIN;
+	std::FILE* file = std::tmpfile();
+	ASSERT_NE(file, nullptr);
+	ASSERT_TRUE(farOff.write(file));
+	std::rewind(file);
+	ASSERT_TRUE(JigsawStateLine::readNext(file, line));
+	std::fclose(file);
+	EXPECT_EQ(9999999, line.x);
+	EXPECT_EQ(-999999, line.y);
 
 	// Lines beyond the pieces are not read and the index column is not used; fewer lines
 	// than pieces place only those pieces, and lines may name a cell already named.
