@@ -132,45 +132,67 @@ ImageHandle ImageHandle::makeShrunkCopy(int factor) const
 	return ImageHandle(std::make_shared<RawImageData>(*m_image, factor));
 }
 
+namespace
+{
+// One axis of a surface, for clipping a rectangle along it.
+struct SurfaceAxis
+{
+	const PixelSurface* surface;
+	int (PixelSurface::*toScreen)(int) const;
+	int (PixelSurface::*toVirtual)(int) const;
+	int size;
+
+	int screen(int value) const { return (surface->*toScreen)(value); }
+	long long virtualOf(int value) const { return (surface->*toVirtual)(value); }
+};
+
+// The screen edges of the run of length virtual values from start; the far edge in 64 bits.
+struct ScreenRun
+{
+	int first;
+	long long last;
+
+	bool reaches(const SurfaceAxis& axis) const { return last >= 0 && first < axis.size; }
+};
+
+ScreenRun screenRun(const SurfaceAxis& axis, int start, int length)
+{
+	const int first = axis.screen(start);
+	return {first, static_cast<long long>(axis.screen(length)) - axis.screen(0) + first};
+}
+
+// Cuts the run to the surface: the part before its near edge moves the start of both the
+// destination and the source; a far edge past the int range ends the run at the surface's edge.
+void cutToSurface(const SurfaceAxis& axis, const ScreenRun& run, int& src, int& dst, int& length)
+{
+	if (run.first < 0)
+	{
+		const long long d = axis.virtualOf(0) - axis.virtualOf(run.first);
+		dst = clampToInt(dst + d);
+		src = clampToInt(src + d);
+		length = clampToInt(length - d);
+	}
+	if (run.last > INT_MAX)
+		length = clampToInt(axis.virtualOf(axis.size) - dst);
+	else if (run.last > axis.size)
+		length = clampToInt(length - (axis.virtualOf(static_cast<int>(run.last)) - axis.virtualOf(axis.size)));
+}
+} // namespace
+
 // Worked out in 64 bits and brought back into the int range: a far-off rectangle, a huge size or
-// a filter at its limits then clips like any other instead of wrapping round. A rectangle whose
-// screen edge lies past the int range ends at the surface's edge.
+// a filter at its limits then clips like any other instead of wrapping round.
 bool ImageHandle::clipToSurface(PixelSurface* surface, int& srcX, int& srcY, int& dstX, int& dstY, int& w, int& h) const
 {
-	const int width = surface->getWidth();
-	const int height = surface->getHeight();
-
-	const int sL = surface->toScreenX(dstX);
-	const long long sR = static_cast<long long>(surface->toScreenX(w)) - surface->toScreenX(0) + sL;
-	if (sR < 0 || sL >= width)
+	const SurfaceAxis across{surface, &PixelSurface::toScreenX, &PixelSurface::toVirtualX, surface->getWidth()};
+	const SurfaceAxis down{surface, &PixelSurface::toScreenY, &PixelSurface::toVirtualY, surface->getHeight()};
+	const ScreenRun columns = screenRun(across, dstX, w);
+	if (!columns.reaches(across))
 		return false;
-	const int sT = surface->toScreenY(dstY);
-	const long long sB = static_cast<long long>(surface->toScreenY(h)) - surface->toScreenY(0) + sT;
-	if (sB < 0 || sT >= height)
+	const ScreenRun rows = screenRun(down, dstY, h);
+	if (!rows.reaches(down))
 		return false;
-
-	if (sL < 0)
-	{
-		const long long d = static_cast<long long>(surface->toVirtualX(0)) - surface->toVirtualX(sL);
-		dstX = clampToInt(dstX + d);
-		srcX = clampToInt(srcX + d);
-		w = clampToInt(w - d);
-	}
-	if (sR > INT_MAX)
-		w = clampToInt(static_cast<long long>(surface->toVirtualX(width)) - dstX);
-	else if (sR > width)
-		w = clampToInt(w - (static_cast<long long>(surface->toVirtualX(static_cast<int>(sR))) - surface->toVirtualX(width)));
-	if (sT < 0)
-	{
-		const long long d = static_cast<long long>(surface->toVirtualY(0)) - surface->toVirtualY(sT);
-		dstY = clampToInt(dstY + d);
-		srcY = clampToInt(srcY + d);
-		h = clampToInt(h - d);
-	}
-	if (sB > INT_MAX)
-		h = clampToInt(static_cast<long long>(surface->toVirtualY(height)) - dstY);
-	else if (sB > height)
-		h = clampToInt(h - (static_cast<long long>(surface->toVirtualY(static_cast<int>(sB))) - surface->toVirtualY(height)));
+	cutToSurface(across, columns, srcX, dstX, w);
+	cutToSurface(down, rows, srcY, dstY, h);
 	return true;
 }
 
