@@ -15,6 +15,21 @@ const int leftButton = 1;
 // Added before taking the remainder so that negative positions snap like positive ones.
 const int snapBias = 10013;
 const int snapHalf = 13;
+
+// The start of a whole cell inside a picture side of the given length.
+bool isCellStart(int source, int sideLength)
+{
+	const int cell = JigsawPiece::cellSize;
+	return source >= 0 && source % cell == 0 && source / cell < sideLength / cell;
+}
+
+// The quarter turns a piece shows for any turn count: the remainder of four, a negative one
+// showing the piece unturned.
+int drawnTurn(int rotation)
+{
+	const int turn = rotation % quarterTurns;
+	return turn > 0 ? turn : 0;
+}
 } // namespace
 
 JigsawPiece::JigsawPiece(FILE* stateFile, int x, int y, JigsawDemo* engine, std::string url, int sourceX, int sourceY)
@@ -27,15 +42,22 @@ JigsawPiece::JigsawPiece(FILE* stateFile, int x, int y, JigsawDemo* engine, std:
 	readStateLine(stateFile);
 }
 
+// A line that cannot be read, or that names no cell of the picture, is still used up, so
+// the next piece takes the next line; this piece keeps the place and cell it was given.
 void JigsawPiece::readStateLine(FILE* stateFile)
 {
 	JigsawStateLine line;
-	if (!JigsawStateLine::readNext(stateFile, line))
+	if (!JigsawStateLine::readNext(stateFile, line) || !isCellOfPicture(line.sourceX, line.sourceY))
 		return;
 	setPosition(line.x, line.y);
-	m_rotation = line.rotation;
+	m_rotation = drawnTurn(line.rotation);
 	m_sourceX = line.sourceX;
 	m_sourceY = line.sourceY;
+}
+
+bool JigsawPiece::isCellOfPicture(int sourceX, int sourceY) const
+{
+	return isCellStart(sourceX, m_image.getWidth()) && isCellStart(sourceY, m_image.getHeight());
 }
 
 void JigsawPiece::writeSaveLine(FILE* file, int index) const

@@ -16,18 +16,22 @@ struct JigsawStateLine
 
 	// Characters before the line end; the reader ignores anything after them.
 	static constexpr int columns = 40;
-	// The most one read takes: a longer line is read in pieces, each judged as a line.
-	static constexpr int longestRead = 1022;
 
-	// Parses a line as readText returned it, every byte judged (a NUL is damage, not an end).
-	// False (and nothing changed) unless every field is where the writer puts it, every number
-	// fits its columns and the line ends right after them. The index column never refuses a
-	// line: a line's place in the file says which piece it is for.
+	// Called on text holding a line's first columns (as readText keeps them). Reads the five
+	// values from their columns as atoi would, but only where the columns hold a whole
+	// number: blanks, an optional sign, then digits to the field's last column. False (and
+	// nothing changed) when one of them does not, so a damaged line never yields a value its
+	// writer did not put there. The separator letters, the index column and everything after
+	// the columns are not read; index stays as it was.
 	static bool parse(const std::string& text, JigsawStateLine& line);
-	// The stream's next line up to and including its line feed, at most longestRead bytes,
-	// NUL bytes kept. False when nothing was left to read.
+	// Called for each line the stream is read for: consumes the stream's next line up to and
+	// including its line feed (however long it is, so the line after it is read next) and
+	// keeps its first columns in text, every byte as it is (a NUL is a byte, not an end).
+	// Reads nothing at or past the first maxSavedStateSize bytes of the stream. False when
+	// nothing was left to read.
 	static bool readText(FILE* file, std::string& text);
-	// Reads the stream's next line; false at its end or when the line is not a state line.
+	// Called by a piece taking its line: reads the stream's next line as readText does and
+	// parses it; false when the file is null, at its end or when the line cannot be read.
 	static bool readNext(FILE* file, JigsawStateLine& line);
 	// False when the stream reported an error.
 	bool write(FILE* file) const;

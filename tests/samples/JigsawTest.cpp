@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include "ObjectsOfType.h"
 #include "SampleSnapshot.h"
 #include "ImageManager.h"
+#include "StreamReading.h"
 #include "jigsaw/JigsawDemo.h"
 #include "jigsaw/JigsawPiece.h"
 #include "jigsaw/JigsawShapeMask.h"
@@ -470,110 +472,181 @@ TEST_F(JigsawDemoTest, AFailedSaveKeepsTheLastGoodState)
 
 namespace
 {
+// A state as the program writes it: pieces in a row off the grid, every turn, every cell once.
+std::vector<PieceState> writtenLayout()
+{
+	std::vector<PieceState> states;
+	for (int i = 0; i < pieceCount; ++i)
+		states.push_back({(i % columns) * 80 - 100, (i / columns) * 80, i % 4, (i % columns) * cell, (i / columns) * cell});
+	return states;
+}
+
+std::string lineFor(int index, const PieceState& piece)
+{
+	char line[64];
+	std::snprintf(line, sizeof line, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", index, piece.x, piece.y, piece.rotation,
+		piece.sourceX, piece.sourceY);
+	return line;
+}
+
 std::string validState()
 {
+	const std::vector<PieceState> states = writtenLayout();
 	std::string text;
-	char line[64];
 	for (int i = 0; i < pieceCount; ++i)
-	{
-		std::snprintf(line, sizeof line, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", i, (i % 9) * 80 - 100, (i / 9) * 80, i % 4,
-			(i % columns) * cell, (i / columns) * cell);
-		text += line;
-	}
+		text += lineFor(i, states[static_cast<size_t>(i)]);
 	return text;
 }
 
-bool validates(const std::string& content)
-{
-	FILE* file = std::tmpfile();
-	std::fwrite(content.data(), 1, content.size(), file);
-	std::rewind(file);
-	const bool valid = JigsawStateFile::isValidState(file, columns, rows, cell);
-	std::fclose(file);
-	return valid;
-}
+const int lineLength = 42;
 
 std::string replaced(std::string text, size_t at, const std::string& with)
 {
 	return text.replace(at, with.size(), with);
 }
+
+// The text of the line-th line of a state file, without its line feed.
+std::vector<std::string> fileLines(const std::string& content)
+{
+	std::vector<std::string> lines;
+	size_t start = 0;
+	while (start < content.size())
+	{
+		const size_t end = std::min(content.find('\n', start), content.size());
+		lines.push_back(content.substr(start, end - start));
+		start = end + 1;
+	}
+	return lines;
+}
 } // namespace
 
-TEST(JigsawStateFileTest, WrittenLinesReadBackAndDamagedFilesAreRefused)
+TEST(JigsawStateFileTest, LinesReadByTheirColumnsAndOnlyWholeNumbersAreTaken)
 {
-	const std::string good = validState();
-	EXPECT_TRUE(validates(good));
-	JigsawStateLine line;
-	ASSERT_TRUE(JigsawStateLine::parse("00003x-000025y0000150r02c0000100r0000050\r\r\n", line));
-	EXPECT_EQ(3, line.index);
-	EXPECT_EQ(-25, line.x);
-	EXPECT_EQ(150, line.y);
-	EXPECT_EQ(2, line.rotation);
-	EXPECT_EQ(100, line.sourceX);
-	EXPECT_EQ(50, line.sourceY);
+	const std::string good = "00003x-000025y0000150r02c0000100r0000050";
+	struct Readable
+	{
+		const char* what;
+		std::string text;
+		PieceState expected;
+	};
+	const std::vector<Readable> readable = {
+		{"as written", good + "\r\r\n", {-25, 150, 2, 100, 50}},
+		{"blank after the columns", good + " \r\n", {-25, 150, 2, 100, 50}},
+		{"NUL after the columns", good + std::string("\0x\r\n", 4), {-25, 150, 2, 100, 50}},
+		{"index and letters unused", replaced(replaced(good, 0, "ab\0-?"), 13, "\0"), {-25, 150, 2, 100, 50}},
+		{"a turn of 7", replaced(good, 22, "07"), {-25, 150, 7, 100, 50}},
+		{"blanks and a sign before the digits", replaced(good, 14, "  +0150"), {-25, 150, 2, 100, 50}},
+	};
+	for (const Readable& c : readable)
+	{
+		JigsawStateLine line;
+		ASSERT_TRUE(JigsawStateLine::parse(c.text, line)) << c.what;
+		EXPECT_TRUE((PieceState{line.x, line.y, line.rotation, line.sourceX, line.sourceY} == c.expected)) << c.what;
+	}
+	const std::vector<std::pair<const char*, std::string>> unreadable = {
+		{"cut inside the last number", good.substr(0, 37) + "\r\n"},
+		{"a NUL inside a number", replaced(good, 8, std::string(1, '\0'))},
+		{"a blank between digits", replaced(good, 28, " ")},
+		{"a letter after digits", replaced(good, 39, "x")},
+		{"a sign without digits", replaced(good, 14, "     --")},
+		{"a value too wide for its columns", "00003x12345678y0000150r02c0000100r0000050\r\n"},
+		{"blank", "\r\n"},
+	};
+	for (const auto& c : unreadable)
+	{
+		JigsawStateLine line;
+		EXPECT_FALSE(JigsawStateLine::parse(c.second, line)) << c.first;
+	}
 
 	// A piece dragged beyond what its columns hold is written at the nearest place that fits,
-	// so the line (and the file) still reads back.
+	// so the line still reads back.
 	JigsawStateLine farOff;
 	farOff.x = 12345678;
 	farOff.y = INT_MIN;
 	std::FILE* file = std::tmpfile();
 	ASSERT_NE(file, nullptr);
 	ASSERT_TRUE(farOff.write(file));
+	// An over-long line is read past up to the bound, never beyond it.
+	std::fputs(std::string(maxSavedStateSize * 2, '9').c_str(), file);
 	std::rewind(file);
+	JigsawStateLine line;
 	ASSERT_TRUE(JigsawStateLine::readNext(file, line));
-	std::fclose(file);
 	EXPECT_EQ(9999999, line.x);
 	EXPECT_EQ(-999999, line.y);
-
-	// Lines beyond the pieces are not read and the index column is not used; fewer lines
-	// than pieces place only those pieces, and lines may name a cell already named.
-	std::string manyMore;
-	for (int i = 0; i < 2000; ++i)
-		manyMore += "more than the pieces read, and damaged: " + std::to_string(i) + "\n";
-	const std::vector<std::string> accepted = {
-		"",                                            // no lines
-		good.substr(0, good.size() - 42),              // a piece short
-		good + good.substr(0, 42),                     // a line too many
-		good + "\r\n",                                 // a blank line at the end
-		good.substr(0, 42) + "\r\n\n",                  // one line, then blank ones
-		replaced(good, 42, "00007"),                   // index out of order
-		replaced(good, 42, "abcde"),                   // letters in the index
-		replaced(good, 42, "-0001"),                   // a sign in the index
-		replaced(good, 42 + 25, "0000000"),            // two pieces from one cell
-		good + manyMore,                               // 2,000 lines past the pieces
-		good + std::string(64 * 1024, '\n'),           // past the pieces, larger than any state
-	};
-	for (size_t i = 0; i < accepted.size(); ++i)
-		EXPECT_TRUE(validates(accepted[i])) << "case " << i;
-
-	const std::vector<std::string> damaged = {
-		good.substr(0, good.size() - 10),              // cut inside the last line
-		replaced(good, 5, "y"),                        // a separator out of place
-		replaced(good, 6, "12345678"),                 // a number wider than its columns
-		replaced(good, 22, "07"),                      // no such turn
-		replaced(good, 25, "0000025"),                 // source between cells
-		replaced(good, 25, "-000050"),                 // source left of the picture
-		replaced(good, 25, "0000450"),                 // source beyond the last column
-		replaced(good, 33, "0000300"),                 // source beyond the last row
-		replaced(good, 8, " "),                        // a blank inside a number
-		replaced(good, 40, "x\n"),                     // characters after the fields
-		replaced(good, 14, "--"),                      // a sign without digits
-		good.substr(0, 42) + "\r\n" + good.substr(42), // a blank line before further lines
-		good.substr(0, 41) + std::string("\0x\r\n", 4) + good.substr(42), // damage behind a NUL
-		good.substr(0, 40) + std::string("\0\r\n", 3) + good.substr(42),  // a NUL after the fields
-		good.substr(0, good.size() - 42) + std::string("\0\r\n", 3),     // a NUL line is not blank
-	};
-	for (size_t i = 0; i < damaged.size(); ++i)
-		EXPECT_FALSE(validates(damaged[i])) << "case " << i;
+	std::string text;
+	EXPECT_TRUE(JigsawStateLine::readText(file, text));
+	EXPECT_EQ(maxSavedStateSize, static_cast<size_t>(std::ftell(file)));
+	EXPECT_FALSE(JigsawStateLine::readText(file, text));
+	std::fclose(file);
 }
 
-TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndEitherLoadWholeOrChangeNothing)
+// Each line is taken on its own by the piece in its slot: a line that cannot be used leaves
+// only that piece where the shuffle put it, and the lines after it still reach their own slots.
+TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesItself)
 {
 	const std::string good = validState();
+	const size_t damaged = 7;  // written with turn 3, so a turn of 7 loads as the same turn
+	const size_t at = damaged * lineLength;
+	std::string garbage(3000, ' ');
+	std::mt19937 random(5);
+	for (char& c : garbage)
+		c = static_cast<char>(random() % 256);
+	std::set<int> everySlot;
+	for (int slot = 0; slot < pieceCount; ++slot)
+		everySlot.insert(slot);
+	std::set<int> fromTheCut;
+	for (int slot = 31; slot < pieceCount; ++slot)
+		fromTheCut.insert(slot);
+	struct Case
+	{
+		const char* what;
+		std::string content;
+		std::set<int> shuffled;
+	};
+	const std::vector<Case> cases = {
+		{"as written", good, {}},
+		{"cut inside a line", good.substr(0, 31 * lineLength + 20), fromTheCut},
+		{"a NUL in a number", replaced(good, at + 8, std::string(1, '\0')), {7}},
+		{"a turn of 7", replaced(good, at + 22, "07"), {}},
+		{"a blank after the columns", good.substr(0, at + 40) + " " + good.substr(at + 40), {}},
+		{"over-long", good.substr(0, at + 40) + std::string(3000, 'x') + good.substr(at + 40), {}},
+		{"a value too wide", good.substr(0, at + 6) + "1" + good.substr(at + 6), {7}},
+		{"a blank line", good.substr(0, at) + "\r\n" + good.substr(at + lineLength), {7}},
+		{"source between cells", replaced(good, at + 25, "0000025"), {7}},
+		{"source left of the picture", replaced(good, at + 25, "-000050"), {7}},
+		{"source past the last row", replaced(good, at + 33, "0000300"), {7}},
+		{"garbage", garbage, everySlot},
+	};
+	const std::vector<PieceState> written = writtenLayout();
+	for (const Case& c : cases)
+	{
+		writeFile(statePath, c.content);
+		engine.createObjects();
+		const std::vector<PieceState> now = layout();
+		ASSERT_EQ(written.size(), now.size()) << c.what;
+		for (int slot = 0; slot < pieceCount; ++slot)
+		{
+			const PieceState& piece = now[static_cast<size_t>(slot)];
+			if (c.shuffled.count(slot) == 0)
+			{
+				EXPECT_TRUE(piece == written[static_cast<size_t>(slot)]) << c.what << ", slot " << slot;
+				continue;
+			}
+			// Slots are filled column by column: slot s is created with the cell (s / rows, s % rows).
+			const PieceState own{piece.x, piece.y, 0, (slot / rows) * cell, (slot % rows) * cell};
+			EXPECT_TRUE(piece == own && piece.x % 75 == 0 && piece.y % 75 == 0) << c.what << ", slot " << slot;
+		}
+		EXPECT_EQ(c.content, readFile(statePath)) << c.what;
+	}
+}
+
+TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndLoseOnlyTheirDamagedLines)
+{
+	const std::string good = validState();
+	const std::vector<PieceState> written = writtenLayout();
+	const std::vector<std::string> goodLines = fileLines(good);
 	std::mt19937 random(2024);
-	int loaded = 0;
-	int ignored = 0;
+	int intactChecked = 0;
 	for (int round = 0; round < 300; ++round)
 	{
 		std::string content = good;
@@ -596,42 +669,37 @@ TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndEitherLoadWholeOrChangeNoth
 			break;
 		default:  // a line removed or doubled, or left as it was
 			if (random() % 3 == 0)
-				content.erase((random() % pieceCount) * 42, 42);
+				content.erase((random() % pieceCount) * lineLength, lineLength);
 			else if (random() % 2 == 0)
-				content += content.substr((random() % pieceCount) * 42, 42);
+				content += content.substr((random() % pieceCount) * lineLength, lineLength);
 			break;
 		}
 		writeFile(statePath, content);
 		engine.createObjects();
 		const std::vector<PieceState> now = layout();
 		ASSERT_EQ(static_cast<size_t>(pieceCount), now.size());
-		// A file that passes the check is placed line by line, exactly as written; pieces
-		// beyond its lines keep their shuffled places.
-		const bool whole = validates(content);
-		if (whole)
-		{
-			std::istringstream lines(content);
-			std::string text;
-			size_t i = 0;
-			for (; i < now.size() && std::getline(lines, text); ++i)
-			{
-				JigsawStateLine line;
-				ASSERT_TRUE(JigsawStateLine::parse(text + "\n", line));
-				const PieceState expected{line.x, line.y, line.rotation, line.sourceX, line.sourceY};
-				EXPECT_TRUE(now[i] == expected) << "round " << round << " piece " << i;
-			}
-			for (; i < now.size(); ++i)
-				EXPECT_TRUE(now[i].x % 75 == 0 && now[i].y % 75 == 0 && now[i].rotation == 0)
-					<< "round " << round << " piece " << i;
-		}
-		else
+		// Every line that came through whole loads in the slot of its place in the file.
+		const std::vector<std::string> lines = fileLines(content);
+		for (size_t slot = 0; slot < lines.size() && slot < now.size(); ++slot)
+			for (size_t k = 0; k < goodLines.size(); ++k)
+				if (lines[slot] == goodLines[k])
+				{
+					EXPECT_TRUE(now[slot] == written[k]) << "round " << round << " slot " << slot;
+					++intactChecked;
+				}
+		// Whatever the damage, no piece shows anything but a cell of the picture, turned 0 to 3.
+		for (const PieceState& piece : now)
+			EXPECT_TRUE(piece.sourceX >= 0 && piece.sourceX % cell == 0 && piece.sourceX < columns * cell &&
+				piece.sourceY >= 0 && piece.sourceY % cell == 0 && piece.sourceY < rows * cell && piece.rotation >= 0 &&
+				piece.rotation < 4)
+				<< "round " << round;
+		if (round % 5 == 3)
 		{
 			EXPECT_TRUE(laidOutAfresh()) << "round " << round;
 		}
-		(whole ? loaded : ignored)++;
+		EXPECT_EQ(content, readFile(statePath)) << "round " << round;
 	}
-	EXPECT_GT(loaded, 0);
-	EXPECT_GT(ignored, 0);
+	EXPECT_GT(intactChecked, 0);
 }
 
 // Whatever short file the table came from (later pieces keep their own cells, so cells
