@@ -22,8 +22,8 @@ public:
 	void zoomIn();
 	void zoomOut();
 
-	// Writes the block (or the single compressed point) itself, each point through the next
-	// filter and then rawSetPixel(), so always answers false.
+	// Writes the block (or the single compressed point) itself, each point offered to the next
+	// filter and written with rawSetPixel() when it accepts; so always answers false.
 	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override;
 	// The next filter's conversion first, then divided by the stretch or multiplied by the
 	// compression (truncated toward zero); toScreen scales first, then asks the next filter.
