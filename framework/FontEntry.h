@@ -24,6 +24,7 @@ public:
 
 	// Null until opened, when opening failed, and after close().
 	TTF_Font* getTTFFont() const { return m_font; }
+	// The name and point size it was asked for with.
 	const char* getFileName() const { return m_fileName.c_str(); }
 	int getPointSize() const { return m_pointSize; }
 
