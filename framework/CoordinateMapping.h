@@ -17,6 +17,7 @@ class PixelSurface;
 class CoordinateMapping
 {
 public:
+	// Nothing to set up or release here; subclasses keep their own settings.
 	CoordinateMapping() {}
 	virtual ~CoordinateMapping() {}
 
@@ -24,7 +25,7 @@ public:
 	// point to sample. False: the pixel is not drawn.
 	virtual bool mapCoordinates(double& x, double& y, const ImageHandle& image) = 0;
 	// x, y: the destination pixel (virtual); colour: the sampled 24-bit colour, which may be
-	// changed. False: the pixel is not drawn.
+	// changed. False: the pixel is not drawn. Default: true, the colour as sampled.
 	virtual bool filterPixelColour(int x, int y, int& colour, PixelSurface* surface)
 	{
 		(void)x; (void)y; (void)colour; (void)surface;

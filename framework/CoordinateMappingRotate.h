@@ -17,11 +17,15 @@ public:
 	// direct formula.
 	static constexpr double angleSumLimit = 3600.0;
 
+	// The angle in radians (0: the picture unchanged).
 	explicit CoordinateMappingRotate(double angle = 0.0) : m_angle(angle) {}
 
+	// The angle in radians, used from the next draw (request a redraw to show it).
 	void setRotation(double angle) { m_angle = angle; }
 	double getRotation() const { return m_angle; }
 
+	// Turns the point about the picture's centre (width / 2, height / 2, whole pixels); false
+	// when the point lies off the picture before or after the turn, so the corners drop out.
 	bool mapCoordinates(double& x, double& y, const ImageHandle& image) override;
 
 protected:

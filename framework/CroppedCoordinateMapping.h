@@ -6,7 +6,9 @@
 class CroppedCoordinateMapping : public CoordinateMapping
 {
 public:
+	// No settings: use defaultCroppedMapping below.
 	CroppedCoordinateMapping() {}
+	// The point unchanged; false outside 0 <= x < width - 0.5, 0 <= y < height - 0.5 of the picture.
 	bool mapCoordinates(double& x, double& y, const ImageHandle& image) override;
 };
 

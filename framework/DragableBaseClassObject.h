@@ -7,14 +7,26 @@
 class DragableBaseClassObject : public DisplayableObject
 {
 public:
+	// As DisplayableObject's constructors, not dragging. Nothing calls the drag steps below by
+	// itself: a subclass calls them from its mouse hooks, and the engine must forward mouse
+	// events to objects (DragableObject and DragableImageObject do both).
 	DragableBaseClassObject(int x, int y, BaseEngine* engine, int width, int height, bool topLeft = true);
 	DragableBaseClassObject(BaseEngine* engine, int width, int height, bool topLeft = true);
 
+	// The redraw every drag step asks for; default requestFullRedraw(). Override it with
+	// redrawOwnArea() to rebuild only where the object was and where it goes.
 	virtual void requestRedraw();
+	// A press at the virtual (x, y): starts a drag only inside the object (containsPoint()),
+	// remembering the mouse and the position, and requests a redraw. Elsewhere it does nothing.
 	virtual void dragStart(int x, int y);
+	// While dragging: moves the position so the offset between the mouse and the object stays
+	// as at the start (not kept inside the window), with a redraw requested before and after.
 	virtual void dragMove(int x, int y);
+	// While dragging: ends the drag where the last move left the object (x and y are not
+	// used) and requests a redraw. Otherwise nothing.
 	virtual void dragEnd(int x, int y);
 
+	// Between a dragStart() inside the object and the next dragEnd().
 	bool isBeingDragged() const { return m_dragging; }
 
 protected:

@@ -7,22 +7,36 @@
 class FilterPointsScaling : public FilterPoints
 {
 public:
+	// Factors as setFactors(); next is not owned (null: the points go straight onto the
+	// surface, where one outside it prints an error line).
 	FilterPointsScaling(int xFactor, int yFactor, FilterPoints* next = nullptr);
+	// Releases nothing: the next filter belongs to whoever made it.
 	virtual ~FilterPointsScaling() = default;
 
 	// Factor 0 is 1:1, f > 0 stretches by f + 1, f < 0 compresses by 1 - f.
+	// A change of factors applies to drawing from then on: request a full redraw, and redraw
+	// the background when it was drawn through this filter.
 	void setFactors(int xFactor, int yFactor);
+	// One step on each axis: zoomIn() first undoes a compression, else stretches one more;
+	// zoomOut() the reverse. The factors stop at the int limit.
 	void zoomIn();
 	void zoomOut();
 
+	// Writes the block (or the single compressed point) itself, each point offered to the next
+	// filter and written with rawSetPixel() when it accepts; so always answers false.
 	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override;
+	// The next filter's conversion first, then divided by the stretch or multiplied by the
+	// compression (truncated toward zero); toScreen scales first, then asks the next filter.
 	int fromScreenX(int x) override;
 	int fromScreenY(int y) override;
 	int toScreenX(int x) override;
 	int toScreenY(int y) override;
 
+	// The filter points go to after this one (not owned; null: none).
 	void setNext(FilterPoints* next) { m_next = next; }
 	FilterPoints* getNext() const { return m_next; }
+	// Screen pixels per virtual pixel, and virtual pixels per screen pixel; at least one of
+	// each axis's pair is 1.
 	int getXStretch() const { return m_xStretch; }
 	int getYStretch() const { return m_yStretch; }
 	int getXCompress() const { return m_xCompress; }

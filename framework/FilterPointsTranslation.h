@@ -8,17 +8,27 @@
 class FilterPointsTranslation : public FilterPoints
 {
 public:
+	// Moves points by (dx, dy), in the coordinates this filter receives (before any zoom that
+	// follows it); next is not owned (null: the moved point is written as it is).
 	FilterPointsTranslation(int dx, int dy, FilterPoints* next = nullptr);
+	// Releases nothing: the next filter belongs to whoever made it.
 	virtual ~FilterPointsTranslation() = default;
 
+	// Sets the offset, or adds to it (the sum stops at the int limits). Applies to drawing from
+	// then on: request a full redraw, and redraw the background when it was drawn through this.
 	void setOffset(int dx, int dy);
 	void changeOffset(int ddx, int ddy);
 	int getXOffset() const { return m_xOffset; }
 	int getYOffset() const { return m_yOffset; }
+	// The filter points go to after this one (not owned; null: none).
 	void setNext(FilterPoints* next) { m_next = next; }
 	FilterPoints* getNext() const { return m_next; }
 
+	// Moves the caller's point by the offset, then returns the next filter's answer (true
+	// without one).
 	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override;
+	// The next filter's conversion first, then the offset taken off; toScreen adds the offset
+	// first, then asks the next filter.
 	int fromScreenX(int x) override;
 	int fromScreenY(int y) override;
 	int toScreenX(int x) override;

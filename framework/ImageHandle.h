@@ -33,13 +33,18 @@ public:
 	// "No colour": no transparency colour, or (as a mask) the picture's bottom-right pixel colour.
 	static const int noColour = -1;
 
+	// An empty handle (nothing loaded), transparency colour -1.
 	ImageHandle();
+	// A handle on the shared image (null: empty), transparency colour -1; the image cache
+	// makes its handles this way.
 	explicit ImageHandle(std::shared_ptr<RawImageData> image);
 	// Copies share the image and take the transparency colour; the scratch surface is never shared.
 	ImageHandle(const ImageHandle& other);
 	ImageHandle& operator=(const ImageHandle& other);
+	// A move takes the scratch surface along and leaves the other handle empty.
 	ImageHandle(ImageHandle&& other) noexcept;
 	ImageHandle& operator=(ImageHandle&& other) noexcept;
+	// Frees the scratch surface; the image goes once its last holder (cache or handle) does.
 	~ImageHandle();
 
 	// An empty handle (nothing loaded) reports 0 x 0, colour 0, name "" and draws nothing.
@@ -53,6 +58,7 @@ public:
 	std::shared_ptr<RawImageData> getRawImageData() const { return m_image; }
 	const std::shared_ptr<RawImageData>& getImageData() const { return m_image; }
 
+	// The colour render() leaves out (-1: none); this handle's own, not the shared image's.
 	int getTransparencyColour() const { return m_transparencyColour; }
 	// Also changes the shared image's alpha, for every handle on it and for renderScaled():
 	// -1 makes it all opaque, else this colour transparent.
@@ -71,6 +77,7 @@ public:
 		int transparent, int percent) const;
 	// The source rectangle stretched onto the destination rectangle, honouring the image's
 	// alpha. Shrunk and resized copies have no SDL surface and draw nothing this way.
+	// A source rectangle reaching past the picture is not repeated: that part stays undrawn.
 	void renderScaled(BaseEngine* engine, PixelSurface* surface, int dstX, int dstY, int dstW, int dstH,
 		int srcX, int srcY, int srcW, int srcH);
 	// Each destination pixel taken from where the mapping says (null: the default cropped mapping).

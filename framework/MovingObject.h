@@ -11,6 +11,7 @@ public:
 	// Top-left at (x, y), moving by (1.5, 2.5) pixels per update until setSpeed(). Only the
 	// integer position is kept inside the window at first; the exact one from the first update.
 	MovingObject(BaseEngine* engine, int x, int y, int width, int height);
+	// Position, speeds and flags alike; the copy is in no list until it is added.
 	MovingObject(const MovingObject&) = default;
 
 	// Unless the engine is paused: moves by the speed, bounces off the window's edges (the
@@ -24,6 +25,7 @@ public:
 	double getSpeedX() const { return m_speedX; }
 	double getSpeedY() const { return m_speedY; }
 	void setSpeed(double speedX, double speedY) { m_speedX = speedX; m_speedY = speedY; }
+	// The exact position (getX() and getY() are it rounded).
 	double getPositionX() const { return m_positionX; }
 	double getPositionY() const { return m_positionY; }
 	// Sets the exact position and the integer one derived from it.

@@ -31,6 +31,7 @@ public:
 
 	// Makes the 32-bit ARGB SDL surface; getSDLSurface() stays null when that fails.
 	void createSurface(int width, int height);
+	// The wrapped SDL surface, not owned; null before createSurface() or after a failed one.
 	SDL_Surface* getSDLSurface() const { return m_surface; }
 	// Forgets the wrapped surface after its owner has freed it.
 	void releaseSDLSurface()
@@ -38,10 +39,12 @@ public:
 		m_surface = nullptr;
 		updatePlainWrites();
 	}
+	// Size in pixels; 0 without a surface.
 	int getWidth() const { return m_surface ? m_surface->w : 0; }
 	int getHeight() const { return m_surface ? m_surface->h : 0; }
 	// Pixels from one row's start to the next's (pitch / 4).
 	unsigned int getIntsPerRow() const { return m_surface ? static_cast<unsigned int>(m_surface->pitch) / 4u : 0u; }
+	// The engine given at construction; may be null.
 	BaseEngine* getEngine() const { return m_engine; }
 
 	// Installs a filter chain (not owned) in place of the current filter. A chain that must
@@ -61,6 +64,7 @@ public:
 	// the blit warning when it is locked; for drawing code that writes or blits itself.
 	void warnIfNotLockedForWrite() const;
 	void warnIfLockedForBlit() const;
+	// Locks minus unlocks; unbalanced unlocks take it below 0, and writes warn until it is above 0 again.
 	int getLockCount() const { return m_lockCount; }
 
 	// Pixels. Every primitive and per-pixel image draw ends here, so the common case (a
@@ -86,6 +90,7 @@ public:
 	// The stored 0xAARRGGBB at a screen pixel, 0 outside; reading needs no lock.
 	unsigned int getPixel(int x, int y) const { return contains(x, y) ? pixelAt(x, y) : 0; }
 	// Reads through the filter; the filter may move the point but the surface is not written.
+	// 0 when the filter drops the point.
 	unsigned int getFilteredPixel(int x, int y);
 
 	// Whole-surface operations, in screen pixels, neither filtered nor clipped to the redraw area.
@@ -129,12 +134,16 @@ public:
 	// from ySecondLeft to ySecondRight.
 	void drawTrapezium(double xLeft, double xRight, double yFirstLeft, double yFirstRight,
 		double ySecondLeft, double ySecondRight, unsigned int colour);
+	// Corners in any order.
 	void drawTriangle(double x1, double y1, double x2, double y2, double x3, double y3, unsigned int colour);
 	// Vertices clockwise on the screen; the arrays are consumed (ears are removed from them).
 	void drawPolygon(int count, double* xs, double* ys, unsigned int colour);
+	// Both corners included, in any order.
 	void drawRectangle(int x1, int y1, int x2, int y2, unsigned int colour);
 	// The ellipse inside the box; a box of no width or no height draws nothing.
 	void drawOval(int x1, int y1, int x2, int y2, unsigned int colour);
+	// As drawOval, but in screen pixels straight onto the surface: no filter, no redraw clip;
+	// points off the surface are skipped without a report.
 	void rawDrawOval(int x1, int y1, int x2, int y2, unsigned int colour);
 	// The ring inside the outer ellipse and outside the inner one.
 	void drawHollowOval(int x1, int y1, int x2, int y2, int innerX1, int innerY1, int innerX2, int innerY2, unsigned int colour);
@@ -184,5 +193,6 @@ private:
 
 // Direction from (x1, y1) to (x2, y2) in radians, in [-pi/2, 3pi/2); clockwise on screen.
 double getAngle(double x1, double y1, double x2, double y2);
+// Exchange two values.
 void swapInts(int& a, int& b);
 void swapDoubles(double& a, double& b);

@@ -18,15 +18,23 @@ public:
 	RawImageData(const RawImageData& source, int factor);
 	// Copy resampled to width x height by nearest neighbour (top-left of each source cell).
 	RawImageData(int width, int height, const RawImageData& source);
+	// Frees the SDL surface of a loaded picture, or the pixels of a copy.
 	~RawImageData();
+	// Not copyable: one image owns its pixels; share it through std::shared_ptr.
 	RawImageData(const RawImageData&) = delete;
 	RawImageData& operator=(const RawImageData&) = delete;
 
 	// Loads the file into this image; rotation is 0 to 3 quarter turns clockwise and the
 	// margins are pixel counts cut off the turned image. False leaves the image empty.
+	// (A file that cannot be read, or a rotation or margin out of range, leaves an earlier
+	// picture as it was.) Every pixel comes out opaque: see-through parts of a picture turn black.
 	bool loadImage(const std::string& fileName, int rotation, int top, int bottom, int left, int right);
+	// Frees a loaded picture's SDL surface and with it the pixels: the image then draws as
+	// empty (isEmpty()), though getWidth() and getHeight() keep the old size.
 	void freeSurface();
 
+	// Size in pixels (0 until loaded), the file name (empty for copies) and the SDL surface
+	// holding a loaded picture's pixels (owned by the image; null for copies).
 	int getWidth() const { return m_width; }
 	int getHeight() const { return m_height; }
 	const std::string& getURL() const { return m_url; }
@@ -36,6 +44,7 @@ public:
 	// value modulo size, never negative.
 	static int wrapCoordinate(int value, int size);
 
+	// No pixels to draw: not loaded, failed, freed, or of no size.
 	bool isEmpty() const { return m_pixels == nullptr || m_width <= 0 || m_height <= 0; }
 
 	// Colour (24 bits) at (x, y), the coordinates wrapping around the image; 0 for an empty
@@ -49,8 +58,10 @@ public:
 	}
 	// The stored 32-bit value at (x, y), alpha included; the caller keeps (x, y) inside the image.
 	uint32_t getRawPixel(int x, int y) const { return m_pixels[static_cast<size_t>(y) * m_width + x]; }
+	// Every pixel, row after row, width values a row; null when empty.
 	const uint32_t* getPixels() const { return m_pixels; }
 
+	// Sets every pixel's alpha to 0xFF (undoes setTransparencyColour()).
 	void makeOpaque();
 	// Pixels of this colour (low 24 bits) become transparent, every other pixel opaque.
 	void setTransparencyColour(int colour);

@@ -26,8 +26,10 @@ public:
 	// What the kept tables take now.
 	static std::size_t keptBytes();
 
+	// Memory this table's entries take.
 	std::size_t byteSize() const { return m_entries.size() * sizeof(Entry); }
 
+	// The picture size the table is for.
 	int getWidth() const { return m_width; }
 	int getHeight() const { return m_height; }
 	// The mappings' inside test for a picture of this size: the point rounds to one of its pixels.

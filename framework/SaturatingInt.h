@@ -5,6 +5,7 @@
 
 #include <climits>
 
+// The value, or the nearest int limit when it lies beyond the range.
 inline int clampToInt(long long value)
 {
 	if (value > INT_MAX)
@@ -14,6 +15,7 @@ inline int clampToInt(long long value)
 	return static_cast<int>(value);
 }
 
+// a + b, stopping at the int limits.
 inline int saturatingAdd(int a, int b)
 {
 	return clampToInt(static_cast<long long>(a) + b);

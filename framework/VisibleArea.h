@@ -35,9 +35,11 @@ public:
 	// Narrow an inclusive range of columns or rows to the area; false when nothing is left.
 	bool clipColumns(int64_t& first, int64_t& last) const;
 	bool clipRows(int64_t& first, int64_t& last) const;
+	// Whether a column, or a point, lies in the area (limits included).
 	bool hasColumn(int64_t x) const { return x >= m_minX && x <= m_maxX; }
 	bool contains(int64_t x, int64_t y) const { return hasColumn(x) && y >= m_minY && y <= m_maxY; }
 
+	// The area's inclusive limits, always inside the int range.
 	int64_t minX() const { return m_minX; }
 	int64_t maxX() const { return m_maxX; }
 	int64_t minY() const { return m_minY; }
