@@ -1,5 +1,7 @@
 #include "MappableImageObject.h"
 
+#include <utility>
+
 #include "BaseEngine.h"
 
 MappableImageObject::MappableImageObject(CoordinateMapping* mapping, int x, int y, BaseEngine* engine, std::string url,
