@@ -158,7 +158,7 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
 		return 1;
 	}
-	startClock();
+	makeFirstUpdateDue();
 	rememberLiveEngine(this);
 	// Registered once per process: at exit they run as TTF_Quit, SDL_Quit, mydebug, each
 	// library's quit preceded by the release of what live engines hold from it.
@@ -286,13 +286,12 @@ bool BaseEngine::runLoopIteration()
 	return true;
 }
 
-// The first loop pass always updates: the first update is due at the start.
-void BaseEngine::startClock()
+// The first loop pass always updates. A due time of 0 would hold the first update back
+// for 24.8 days when the tick count already runs negative, so it is due at the tick count
+// of the start. The current time and the pause stay as they are: programs read them.
+void BaseEngine::makeFirstUpdateDue()
 {
-	m_currentTime = readTickCount();
-	m_clockOrigin = m_currentTime;
-	m_nextUpdateTime = m_currentTime;
-	m_totalPausedTime = 0;
+	m_nextUpdateTime = readTickCount();
 }
 
 // Due times are compared by their difference, so updates go on when the tick count passes
@@ -312,7 +311,7 @@ bool BaseEngine::isTimeToUpdate()
 int BaseEngine::getGameTime()
 {
 	const int clockTime = m_paused ? m_pauseStart : m_currentTime;
-	return timeDifference(timeDifference(clockTime, m_clockOrigin), m_totalPausedTime);
+	return timeDifference(clockTime, m_totalPausedTime);
 }
 
 // A second pause keeps the first pause's start; otherwise the time between the two
