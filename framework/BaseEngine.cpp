@@ -149,6 +149,11 @@ void BaseEngine::releaseWindowAndSurfaces()
 
 int BaseEngine::initialise(const char* title, int width, int height, const char* fontFile, int fontSize)
 {
+	if (m_windowMakingStarted)
+	{
+		diagnosticPrintf("BaseEngine::initialise(): this engine was initialised before; no second window is made\n");
+		return 1;
+	}
 	m_windowWidth = width;
 	m_windowHeight = height;
 	updateEngineClip();
@@ -158,6 +163,7 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
 		return 1;
 	}
+	m_windowMakingStarted = true;
 	makeFirstUpdateDue();
 	rememberLiveEngine(this);
 	// Registered once per process: at exit they run as TTF_Quit, SDL_Quit, mydebug, each

@@ -6,7 +6,7 @@
 //
 // Life cycle
 //   Construct the engine (no SDL yet; fonts asked for now open during initialise), then:
-//   initialise(title, width, height, fontFile, fontSize): stores the size; starts SDL video
+//   initialise(title, width, height, fontFile, fontSize), once: stores the size; starts SDL video
 //     and the font library and opens the fonts; loads the default font; createWindow();
 //     createSurfaces(); makes the key states; setUpContent(), which by default calls
 //     drawBackground() on the locked background and then createObjects(). 0 on success.
@@ -123,7 +123,11 @@ public:
 	// Called once, after construction and before mainLoop(), to make what the engine shows
 	// (steps in the overview). 1 when SDL video, the window or the surfaces cannot be made
 	// (the steps after it do not run); else 0. A null or empty font file leaves the default
-	// font null. The current time, the game time and the pause are left as the program made them.
+	// font null.
+	// An engine makes its window once: a later call, also after deinitialise(), prints a line
+	// and returns 1 without touching the size, the window or the content, because a subclass's
+	// set-up hooks need not bear running twice (onShutdown() may have freed what they use).
+	// The current time, the game time and the pause are left as the program made them.
 	int initialise(const char* title, int width, int height, const char* fontFile, int fontSize);
 	// onShutdown(), then frees the key states; the rest goes with the destructor.
 	void deinitialise();
@@ -451,6 +455,9 @@ private:
 	// before each library quits, so destroying them later calls into no library.
 	static void releaseEnginesThenQuitFontLibrary();
 	static void releaseEnginesThenQuitSdl();
+
+	// Set once initialise() has begun making the window: a second initialise() is refused.
+	bool m_windowMakingStarted = false;
 };
 
 // The exit handler that marks a normal end of the program.
