@@ -40,6 +40,22 @@ void forgetLiveEngine(BaseEngine* engine)
 	engines.erase(std::remove(engines.begin(), engines.end(), engine), engines.end());
 }
 
+// Video drivers that show nothing: SDL falls back to them when no display is reachable.
+const char* const headlessVideoDrivers[] = {"offscreen", "dummy"};
+
+// The headless driver SDL chose without being asked to (by the environment or a hint), or null.
+const char* unrequestedHeadlessDriver()
+{
+	const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+	const char* current = SDL_GetCurrentVideoDriver();
+	if ((requested != nullptr && requested[0] != '\0') || current == nullptr)
+		return nullptr;
+	for (const char* headless : headlessVideoDrivers)
+		if (std::strcmp(current, headless) == 0)
+			return current;
+	return nullptr;
+}
+
 const unsigned int defaultBackgroundColour = 0xFFFF00;
 const unsigned int unknownColour = 0xCCCCCC;
 
@@ -158,11 +174,8 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 	m_windowHeight = height;
 	updateEngineClip();
 
-	if (SDL_Init(SDL_INIT_VIDEO) < 0)
-	{
-		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
+	if (!startVideo())
 		return 1;
-	}
 	m_windowMakingStarted = true;
 	makeFirstUpdateDue();
 	rememberLiveEngine(this);
@@ -191,6 +204,26 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 
 	setUpContent();
 	return 0;
+}
+
+// Without a display SDL falls back to a driver that shows nothing, and the program would
+// run unseen and never end; a caller who named such a driver (tests, benchmarks) gets it.
+bool BaseEngine::startVideo()
+{
+	if (SDL_Init(SDL_INIT_VIDEO) < 0)
+	{
+		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
+		return false;
+	}
+	if (const char* driver = unrequestedHeadlessDriver())
+	{
+		std::fprintf(stderr,
+			"Unable to open the window: there is no display to show it on (SDL fell back to its %s video driver)\n",
+			driver);
+		SDL_QuitSubSystem(SDL_INIT_VIDEO);
+		return false;
+	}
+	return true;
 }
 
 int BaseEngine::createWindow(const char* title)

@@ -123,7 +123,9 @@ public:
 	// Called once, after construction and before mainLoop(), to make what the engine shows
 	// (steps in the overview). 1 when SDL video, the window or the surfaces cannot be made
 	// (the steps after it do not run); else 0. A null or empty font file leaves the default
-	// font null.
+	// font null. When SDL finds no display and falls back on its own to a driver that shows
+	// nothing ("offscreen" or "dummy", not named through SDL_VIDEODRIVER), a line on standard
+	// error says so and the result is 1 with nothing made, as when SDL video cannot start.
 	// An engine makes its window once: a later call, also after deinitialise(), prints a line
 	// and returns 1 without touching the size, the window or the content, because a subclass's
 	// set-up hooks need not bear running twice (onShutdown() may have freed what they use).
@@ -451,6 +453,9 @@ private:
 	// Gives back what the engine holds from SDL and the font library (objects, fonts,
 	// surfaces, texture, renderer, window); safe to repeat, and calls no library that has quit.
 	void releaseLibraryResources();
+	// Starts SDL video for initialise(); false, after printing why, when it cannot start or
+	// only a driver that shows nothing came up without being asked for.
+	bool startVideo();
 	// Exit handlers: engines still alive (held in statics, say) give their resources back
 	// before each library quits, so destroying them later calls into no library.
 	static void releaseEnginesThenQuitFontLibrary();
