@@ -343,8 +343,10 @@ public:
 	// Objects.
 	void setAllObjectsVisible(bool visible);
 
-	// An image from the process-wide image cache (loaded when missing; keep pins it); an
-	// empty handle when the file cannot be loaded.
+	// Called by programs for a picture: the image from the process-wide image cache, loaded
+	// when missing. keep pins it for the program's life only when this call loads it; an image
+	// already in the cache is returned as it is, pinned or not. An empty handle when the file
+	// cannot be loaded.
 	ImageHandle loadImage(std::string url, bool keep = false);
 
 	// Colours and drawing forwarders.
