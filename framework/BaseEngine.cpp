@@ -40,6 +40,22 @@ void forgetLiveEngine(BaseEngine* engine)
 	engines.erase(std::remove(engines.begin(), engines.end(), engine), engines.end());
 }
 
+// Video drivers that show nothing: SDL falls back to them when no display is reachable.
+const char* const headlessVideoDrivers[] = {"offscreen", "dummy"};
+
+// The headless driver SDL chose without being asked to (by the environment or a hint), or null.
+const char* unrequestedHeadlessDriver()
+{
+	const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+	const char* current = SDL_GetCurrentVideoDriver();
+	if ((requested != nullptr && requested[0] != '\0') || current == nullptr)
+		return nullptr;
+	for (const char* headless : headlessVideoDrivers)
+		if (std::strcmp(current, headless) == 0)
+			return current;
+	return nullptr;
+}
+
 const unsigned int defaultBackgroundColour = 0xFFFF00;
 const unsigned int unknownColour = 0xCCCCCC;
 
@@ -149,16 +165,19 @@ void BaseEngine::releaseWindowAndSurfaces()
 
 int BaseEngine::initialise(const char* title, int width, int height, const char* fontFile, int fontSize)
 {
+	if (m_windowMakingStarted)
+	{
+		diagnosticPrintf("BaseEngine::initialise(): this engine was initialised before; no second window is made\n");
+		return 1;
+	}
 	m_windowWidth = width;
 	m_windowHeight = height;
 	updateEngineClip();
 
-	if (SDL_Init(SDL_INIT_VIDEO) < 0)
-	{
-		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
+	if (!startVideo())
 		return 1;
-	}
-	startClock();
+	m_windowMakingStarted = true;
+	makeFirstUpdateDue();
 	rememberLiveEngine(this);
 	// Registered once per process: at exit they run as TTF_Quit, SDL_Quit, mydebug, each
 	// library's quit preceded by the release of what live engines hold from it.
@@ -185,6 +204,26 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 
 	setUpContent();
 	return 0;
+}
+
+// Without a display SDL falls back to a driver that shows nothing, and the program would
+// run unseen and never end; a caller who named such a driver (tests, benchmarks) gets it.
+bool BaseEngine::startVideo()
+{
+	if (SDL_Init(SDL_INIT_VIDEO) < 0)
+	{
+		std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
+		return false;
+	}
+	if (const char* driver = unrequestedHeadlessDriver())
+	{
+		std::fprintf(stderr,
+			"Unable to open the window: there is no display to show it on (SDL fell back to its %s video driver)\n",
+			driver);
+		SDL_QuitSubSystem(SDL_INIT_VIDEO);
+		return false;
+	}
+	return true;
 }
 
 int BaseEngine::createWindow(const char* title)
@@ -286,13 +325,12 @@ bool BaseEngine::runLoopIteration()
 	return true;
 }
 
-// The first loop pass always updates: the first update is due at the start.
-void BaseEngine::startClock()
+// The first loop pass always updates. A due time of 0 would hold the first update back
+// for 24.8 days when the tick count already runs negative, so it is due at the tick count
+// of the start. The current time and the pause stay as they are: programs read them.
+void BaseEngine::makeFirstUpdateDue()
 {
-	m_currentTime = readTickCount();
-	m_clockOrigin = m_currentTime;
-	m_nextUpdateTime = m_currentTime;
-	m_totalPausedTime = 0;
+	m_nextUpdateTime = readTickCount();
 }
 
 // Due times are compared by their difference, so updates go on when the tick count passes
@@ -312,7 +350,7 @@ bool BaseEngine::isTimeToUpdate()
 int BaseEngine::getGameTime()
 {
 	const int clockTime = m_paused ? m_pauseStart : m_currentTime;
-	return timeDifference(timeDifference(clockTime, m_clockOrigin), m_totalPausedTime);
+	return timeDifference(clockTime, m_totalPausedTime);
 }
 
 // A second pause keeps the first pause's start; otherwise the time between the two

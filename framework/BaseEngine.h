@@ -6,7 +6,7 @@
 //
 // Life cycle
 //   Construct the engine (no SDL yet; fonts asked for now open during initialise), then:
-//   initialise(title, width, height, fontFile, fontSize): stores the size; starts SDL video
+//   initialise(title, width, height, fontFile, fontSize), once: stores the size; starts SDL video
 //     and the font library and opens the fonts; loads the default font; createWindow();
 //     createSurfaces(); makes the key states; setUpContent(), which by default calls
 //     drawBackground() on the locked background and then createObjects(). 0 on success.
@@ -120,8 +120,16 @@ public:
 	BaseEngine& operator=(const BaseEngine&) = delete;
 
 	// Life cycle (order in the overview above).
-	// 1 when SDL video, the window or the surfaces cannot be made (the steps after it do not
-	// run); else 0. A null or empty font file leaves the default font null.
+	// Called once, after construction and before mainLoop(), to make what the engine shows
+	// (steps in the overview). 1 when SDL video, the window or the surfaces cannot be made
+	// (the steps after it do not run); else 0. A null or empty font file leaves the default
+	// font null. When SDL finds no display and falls back on its own to a driver that shows
+	// nothing ("offscreen" or "dummy", not named through SDL_VIDEODRIVER), a line on standard
+	// error says so and the result is 1 with nothing made, as when SDL video cannot start.
+	// An engine makes its window once: a later call, also after deinitialise(), prints a line
+	// and returns 1 without touching the size, the window or the content, because a subclass's
+	// set-up hooks need not bear running twice (onShutdown() may have freed what they use).
+	// The current time, the game time and the pause are left as the program made them.
 	int initialise(const char* title, int width, int height, const char* fontFile, int fontSize);
 	// onShutdown(), then frees the key states; the rest goes with the destructor.
 	void deinitialise();
@@ -202,8 +210,10 @@ public:
 	// requested area (x, y, w, h in screen pixels).
 	virtual void copyBackgroundToForeground();
 	virtual void copyBackgroundAreaToForeground(int x, int y, int w, int h);
-	// The time objects are updated with: milliseconds since initialise() less every pause;
-	// it stands still while paused, and runs on (negative) past the int range.
+	// Called by the loop for the time objects are updated with, and by any program code: the
+	// tick count of the current time (or of the pause's start while paused) less every
+	// finished pause. It starts from wherever SDL's clock stands, not from 0; it stands still
+	// while paused, and runs on (negative) past the int range.
 	virtual int getGameTime();
 	// Creates the objects (from setUpContent()). The default empties the list, deleting the
 	// objects that allow it; an override usually does the same first (markObjectsChanged(),
@@ -236,7 +246,8 @@ public:
 	bool handleEvent(const SDL_Event* event);
 
 	// Time and pause.
-	// The tick count read once per iteration after its events: handlers see the previous one.
+	// The tick count read once per iteration after its events: handlers see the previous one,
+	// and before the first iteration it is 0.
 	int getCurrentTime() const { return m_currentTime; }
 	// Milliseconds between object updates: 10 by default, below 8 counts as 8.
 	void setUpdatePeriod(int period) { m_updatePeriod = period; }
@@ -332,8 +343,10 @@ public:
 	// Objects.
 	void setAllObjectsVisible(bool visible);
 
-	// An image from the process-wide image cache (loaded when missing; keep pins it); an
-	// empty handle when the file cannot be loaded.
+	// Called by programs for a picture: the image from the process-wide image cache, loaded
+	// when missing. keep pins it for the program's life only when this call loads it; an image
+	// already in the cache is returned as it is, pinned or not. An empty handle when the file
+	// cannot be loaded.
 	ImageHandle loadImage(std::string url, bool keep = false);
 
 	// Colours and drawing forwarders.
@@ -375,7 +388,7 @@ public:
 
 protected:
 	int readTickCount() const { return m_tickSource ? m_tickSource() : wrapToInt(SDL_GetTicks()); }
-	void startClock();
+	void makeFirstUpdateDue();
 	void resetDirtyRectangles(int emptyLow, int emptyHigh);
 	// Gives the engine's filter the area it accepts: the window, cut to the dirty rectangle
 	// while a partial redraw is pending. Every change of the window size, the redraw flags
@@ -407,9 +420,6 @@ protected:
 	int m_dirtyScreenRight = constructedEmptyHigh;
 	int m_dirtyScreenBottom = constructedEmptyHigh;
 	int m_currentTime = 0;
-	// The tick count when the engine was initialised: game time counts from there, so the
-	// game runs the same wherever SDL's clock stood when it started.
-	int m_clockOrigin = 0;
 	int m_totalPausedTime = 0;
 	int m_nextUpdateTime = 0;
 	// Any tick count may be a pause start (they run negative after 24.8 days), so the pause
@@ -445,10 +455,16 @@ private:
 	// Gives back what the engine holds from SDL and the font library (objects, fonts,
 	// surfaces, texture, renderer, window); safe to repeat, and calls no library that has quit.
 	void releaseLibraryResources();
+	// Starts SDL video for initialise(); false, after printing why, when it cannot start or
+	// only a driver that shows nothing came up without being asked for.
+	bool startVideo();
 	// Exit handlers: engines still alive (held in statics, say) give their resources back
 	// before each library quits, so destroying them later calls into no library.
 	static void releaseEnginesThenQuitFontLibrary();
 	static void releaseEnginesThenQuitSdl();
+
+	// Set once initialise() has begun making the window: a second initialise() is refused.
+	bool m_windowMakingStarted = false;
 };
 
 // The exit handler that marks a normal end of the program.

@@ -2,7 +2,8 @@
 // The process-wide image cache: images by file name, shared while anyone draws them,
 // optionally pinned for the program's life, plus resized and shrunk copies by derived keys.
 // An image not pinned is freed with the last handle on it, and a later request loads the
-// file again. Each load prints a line; a failed one prints two and gives an empty result.
+// file again. Each load from a file prints a line; a failed one prints two more (three in
+// all: the load, the file that would not load, the cache's own) and gives an empty result.
 
 #include <map>
 #include <memory>
@@ -23,7 +24,8 @@ public:
 	static ImageHandle loadImage(const std::string& url, bool keepLoaded = false);
 
 	// The image for the name, loading it when missing and allowed; null when there is none.
-	// keepLoaded pins the image only when this call loads it.
+	// keepLoaded pins the image only when this call loads it: an image found in the cache is
+	// returned as it is, pinned or not.
 	std::shared_ptr<RawImageData> getImagePtrbyURL(const std::string& url, bool loadIfMissing = true, bool keepLoaded = false);
 	// A handle on getImagePtrbyURL's result; an empty handle when there is no image.
 	ImageHandle getImage(const std::string& url, bool loadIfMissing = true, bool keepLoaded = false);

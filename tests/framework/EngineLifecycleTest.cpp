@@ -124,6 +124,26 @@ TEST(EngineLifecycleTest, FailedSurfaceCreationIsReportedNotIgnored)
 	EXPECT_FALSE(engine.isInitialised());
 }
 
+// A second initialise, after deinitialise, is refused with a line: the first window and
+// surfaces stay the engine's, and none is made over them.
+TEST(EngineLifecycleTest, SecondInitialiseIsRefusedAndMakesNothing)
+{
+	BaseEngine engine;
+	EngineHarness harness(engine);
+	ASSERT_EQ(0, harness.initialise());
+	engine.deinitialise();
+	SDL_Window* const window = engine.getWindow();
+	SDL_Surface* const foreground = engine.getForegroundSurface()->getSDLSurface();
+	OutputCapture output;
+	output.start();
+	EXPECT_EQ(1, harness.initialise(640, 480));
+	EXPECT_NE(std::string::npos, output.stop().find("initialised before")) << "a line says why";
+	EXPECT_EQ(window, engine.getWindow());
+	EXPECT_EQ(foreground, engine.getForegroundSurface()->getSDLSurface());
+	EXPECT_EQ(1000, engine.getWindowWidth());
+	EXPECT_FALSE(engine.isInitialised());
+}
+
 TEST(EngineLifecycleTest, ObjectsAreDestroyedBeforeTheFonts)
 {
 	{

@@ -118,6 +118,31 @@ TEST_F(MainLoopTest, PausedGameTimeStandsStill)
 	EXPECT_EQ(before + 10, engine.getGameTime());
 }
 
+// The game time is the tick count less the paused time, wherever SDL's clock stood at the
+// start; a pause made before initialise() starts at the current time 0.
+TEST_F(MainLoopTest, GameTimeIsTheTickCountLessThePausedTime)
+{
+	harness.step(10);
+	EXPECT_EQ(harness.now(), engine.getGameTime());
+	engine.pause();
+	harness.runFor(100);
+	engine.unpause();
+	harness.step(10);
+	EXPECT_EQ(harness.now() - 100, engine.getGameTime());
+	EXPECT_EQ(engine.getCurrentTime() - 100, recorder->lastTime);
+
+	CountingEngine pausedFirst;
+	EngineHarness pausedHarness(pausedFirst, 500);
+	pausedFirst.pause();
+	ASSERT_EQ(0, pausedHarness.initialise());
+	pausedHarness.step(0);
+	EXPECT_EQ(0, pausedFirst.getGameTime());
+	pausedFirst.unpause();
+	pausedHarness.step(100);
+	EXPECT_EQ(100, pausedFirst.getGameTime());
+	pausedFirst.deinitialise();
+}
+
 TEST_F(MainLoopTest, PauseAndUnpauseTwiceKeepTheGameTimeConsistent)
 {
 	harness.step(10);

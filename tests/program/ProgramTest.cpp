@@ -44,6 +44,7 @@ const char* const menuBuilt = "images/BonusGameImage.png";
 const char* const detailsBuilt = "images/ForwardButton2.png";
 const char* const levelBuilt = "images/Level1Image.png";
 const char* const defaultFontLoaded = "Loading font: 24 point Cornerstone Regular.ttf";
+const char* const noDisplayReport = "there is no display";
 
 bool exitedWith(int status, int code)
 {
@@ -63,6 +64,17 @@ std::string firstMissingFileReport(const std::vector<std::string>& lines)
 			if (line.find(report) != std::string::npos)
 				return line;
 	return "";
+}
+
+// A display name with no server behind it: neither its socket nor its lock file exists.
+std::string displayWithoutServer()
+{
+	for (int number = 500;; ++number)
+	{
+		const std::string digits = std::to_string(number);
+		if (access(("/tmp/.X11-unix/X" + digits).c_str(), F_OK) != 0 && access(("/tmp/.X" + digits + "-lock").c_str(), F_OK) != 0)
+			return "DISPLAY=:" + digits;
+	}
 }
 
 std::vector<std::string> firstWordOfEachLine(const std::string& text)
@@ -208,4 +220,17 @@ TEST_F(ProgramTest, EveryListedSampleStartedAndClosedEndsNormallyWithStatusZero)
 		closeAndExpectNormalEnd();
 		EXPECT_EQ(firstMissingFileReport(m_program->lines()), "");
 	}
+}
+
+// With no display to reach and no video driver asked for, the program says so and ends
+// with status 1 instead of running unseen.
+TEST_F(ProgramTest, WithoutADisplayItSaysSoAndEndsWithStatusOne)
+{
+	char directory[4096];
+	ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
+	m_program = std::make_unique<ChildProcess>(std::vector<std::string>{TOLVANE_PROGRAM_PATH},
+		std::vector<std::string>{"PATH=/usr/bin:/bin", displayWithoutServer()}, directory);
+	const int status = m_program->finish(stepTimeoutMs);
+	EXPECT_TRUE(exitedWith(status, 1)) << "status " << status << "\n" << report();
+	EXPECT_NE(m_program->errorOutput().find(noDisplayReport), std::string::npos) << report();
 }
