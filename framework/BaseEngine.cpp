@@ -11,6 +11,7 @@
 #include "Diagnostics.h"
 #include "DisplayableObject.h"
 #include "ImageManager.h"
+#include "SaturatingInt.h"
 
 namespace
 {
@@ -18,6 +19,12 @@ namespace
 bool firstPressPending = true;
 
 bool exitHandlersRegistered = false;
+
+// How many values run from first to last, both included.
+int valuesFromTo(int first, int last)
+{
+	return clampToInt(static_cast<long long>(last) - first + 1);
+}
 
 // Initialised engines not yet destroyed. Never freed: an engine held in a static may be
 // destroyed after every other static.
@@ -566,8 +573,7 @@ void BaseEngine::renderFrame()
 	if (m_wholeScreenRedraw)
 		copyBackgroundToForeground();
 	else
-		copyBackgroundAreaToForeground(m_dirtyScreenLeft, m_dirtyScreenTop,
-			m_dirtyScreenRight - m_dirtyScreenLeft, m_dirtyScreenBottom - m_dirtyScreenTop);
+		copyAcceptedAreaToForeground();
 	onRenderStart();
 	drawTextUnderObjects();
 	drawAllObjects();
@@ -584,6 +590,18 @@ void BaseEngine::renderFrame()
 	m_redrawPending = false;
 	m_wholeScreenRedraw = false;
 	resetDirtyRectangles(presentedEmptyLow, presentedEmptyHigh);
+}
+
+// The dirty rectangle cut to the window, right column and bottom row included: the very area
+// the clip lets the frame's drawing change, so nothing stale is left in it and nothing outside
+// it is touched. The clip holds the cut already, so a rectangle wider than the int range (a
+// deep zoom's margins) copies the window like any other.
+void BaseEngine::copyAcceptedAreaToForeground()
+{
+	const int left = m_engineFilter.getLeft();
+	const int top = m_engineFilter.getTop();
+	copyBackgroundAreaToForeground(left, top, valuesFromTo(left, m_engineFilter.getRight()),
+		valuesFromTo(top, m_engineFilter.getBottom()));
 }
 
 void BaseEngine::fillBackground(unsigned int colour)

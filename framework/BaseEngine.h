@@ -199,7 +199,9 @@ public:
 	// An SDL fill of the whole background: the point filter and the redraw clip do not apply.
 	virtual void fillBackground(unsigned int colour);
 	// The frame's copy of the background onto the foreground: the whole of it, or the
-	// requested area (x, y, w, h in screen pixels).
+	// requested area (x, y, w, h in screen pixels). A partial frame passes the dirty screen
+	// rectangle, right column and bottom row included, cut to the window: the very area
+	// whose pixels its drawing may change.
 	virtual void copyBackgroundToForeground();
 	virtual void copyBackgroundAreaToForeground(int x, int y, int w, int h);
 	// The time objects are updated with: milliseconds since initialise() less every pause;
@@ -290,7 +292,10 @@ public:
 	bool isRedrawPending() const { return m_redrawPending; }
 	bool isWholeScreenRedraw() const { return m_wholeScreenRedraw; }
 	// The requested area, bounds inclusive, in virtual and in screen coordinates; left
-	// beyond right and top beyond bottom while nothing is requested.
+	// beyond right and top beyond bottom while nothing is requested. A partial frame copies
+	// the screen rectangle from the background, right column and bottom row included, and
+	// accepts writes in it (inside the window): DisplayableObject::overlapsRedrawArea() tells
+	// an object whether it has pixels there.
 	int getDirtyVirtualLeft() const { return m_dirtyVirtualLeft; }
 	int getDirtyVirtualTop() const { return m_dirtyVirtualTop; }
 	int getDirtyVirtualRight() const { return m_dirtyVirtualRight; }
@@ -381,6 +386,8 @@ protected:
 	// while a partial redraw is pending. Every change of the window size, the redraw flags
 	// or the dirty screen rectangle calls it.
 	void updateEngineClip();
+	// A partial frame's copy of the background: the area the clip accepts.
+	void copyAcceptedAreaToForeground();
 	void releaseWindowAndSurfaces();
 	void drawBackgroundPolygon(int count, const double* coordinates, unsigned int colour);
 	void handleMouseButtonDown(const SDL_MouseButtonEvent& button);
