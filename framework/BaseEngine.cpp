@@ -20,6 +20,13 @@ bool firstPressPending = true;
 
 bool exitHandlersRegistered = false;
 
+// The screen pixels one virtual pixel spans on an axis, from the screen values of virtual 1
+// and 0: at least 1, so that a zoom-out's margin still reaches one screen pixel.
+int screenSizeOfOnePixel(int screenOfOne, int screenOfZero)
+{
+	return std::max(1, clampToInt(static_cast<long long>(screenOfOne) - screenOfZero));
+}
+
 // How many values run from first to last, both included.
 int valuesFromTo(int first, int last)
 {
@@ -506,32 +513,31 @@ void BaseEngine::requestFullRedraw()
 	updateEngineClip();
 }
 
+// Sides and margins are worked out wide and stop at the int limits, so an area at the far
+// end of the virtual plane, or a deep zoom's wide margin, grows the rectangle to the limit
+// instead of wrapping round.
 void BaseEngine::redrawArea(int x, int y, int w, int h)
 {
-	int mx = toScreenX(1) - toScreenX(0);
-	int my = toScreenY(1) - toScreenY(0);
-	if (mx < 1)
-		mx = 1;
-	if (my < 1)
-		my = 1;
+	const int mx = screenSizeOfOnePixel(toScreenX(1), toScreenX(0));
+	const int my = screenSizeOfOnePixel(toScreenY(1), toScreenY(0));
 	if (x < m_dirtyVirtualLeft)
 	{
-		m_dirtyVirtualLeft = x - mx;
+		m_dirtyVirtualLeft = saturatingAdd(x, -mx);
 		m_dirtyScreenLeft = toScreenX(m_dirtyVirtualLeft);
 	}
 	if (y < m_dirtyVirtualTop)
 	{
-		m_dirtyVirtualTop = y - my;
+		m_dirtyVirtualTop = saturatingAdd(y, -my);
 		m_dirtyScreenTop = toScreenY(m_dirtyVirtualTop);
 	}
-	if (m_dirtyVirtualRight < x + w)
+	if (m_dirtyVirtualRight < static_cast<long long>(x) + w)
 	{
-		m_dirtyVirtualRight = x + w + mx;
+		m_dirtyVirtualRight = clampToInt(static_cast<long long>(x) + w + mx);
 		m_dirtyScreenRight = toScreenX(m_dirtyVirtualRight);
 	}
-	if (m_dirtyVirtualBottom < y + h)
+	if (m_dirtyVirtualBottom < static_cast<long long>(y) + h)
 	{
-		m_dirtyVirtualBottom = y + h + my;
+		m_dirtyVirtualBottom = clampToInt(static_cast<long long>(y) + h + my);
 		m_dirtyScreenBottom = toScreenY(m_dirtyVirtualBottom);
 	}
 	m_redrawPending = true;

@@ -283,8 +283,9 @@ public:
 	// Redraw (the rule is in the overview).
 	// The next frame copies the whole background and may draw anywhere in the window.
 	void requestFullRedraw();
-	// Adds the virtual rectangle, with a small margin, to the area the next frame
-	// rebuilds; everything drawn outside that area is dropped. A full request wins over it.
+	// Adds the virtual rectangle, with a margin of one virtual pixel's screen size (at least
+	// 1) on each side, to the area the next frame rebuilds; everything drawn outside that
+	// area is dropped. A full request wins over it. Sides past the int range stop at its limits.
 	void redrawArea(int x, int y, int w, int h);
 	// drawBackground() on the locked background, then requestFullRedraw().
 	void redrawBackground();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "BaseEngine.h"
@@ -188,4 +189,31 @@ TEST_F(RedrawTest, EveryPartialFrameEqualsAWholeRedrawAtAnyZoom)
 		EXPECT_EQ(0, staleFrames);
 	}
 	engine.getForegroundSurface()->setFilter(engine.getEngineFilter());
+}
+
+TEST_F(RedrawTest, AreasAtTheIntLimitsAndDeepZoomsStopThereAndRedrawTheWindow)
+{
+	DisplayableObject farRight(0, 0, &engine, 10, 10, true);
+	farRight.setPosition(INT_MAX - 2, 100);
+	engine.redrawArea(INT_MAX - 5, 100, 10, 10);
+	EXPECT_EQ(INT_MAX, engine.getDirtyVirtualRight());
+	EXPECT_TRUE(farRight.overlapsRedrawArea());
+	engine.redrawArea(INT_MIN, 100, 10, 10);
+	EXPECT_EQ(INT_MIN, engine.getDirtyVirtualLeft());
+	// The band across the whole int range is copied across the window.
+	const unsigned int stale = 0x00FF00;
+	engine.getForegroundSurface()->fill(stale);
+	harness.step();
+	EXPECT_EQ(backgroundColour, harness.foregroundPixel(0, 105));
+	EXPECT_EQ(backgroundColour, harness.foregroundPixel(999, 111));
+	EXPECT_EQ(stale, harness.foregroundPixel(500, 112));
+
+	// One virtual pixel 32,766 screen pixels wide: the margins alone span more than the int range.
+	FilterPointsScaling zoom(32765, 32765, engine.getEngineFilter());
+	engine.getForegroundSurface()->setFilter(&zoom);
+	engine.redrawArea(0, 0, 10, 10);
+	engine.getForegroundSurface()->fill(stale);
+	harness.step();
+	engine.getForegroundSurface()->setFilter(engine.getEngineFilter());
+	EXPECT_EQ(backgroundColour, harness.foregroundPixel(500, 500));
 }
