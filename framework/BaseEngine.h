@@ -190,7 +190,9 @@ public:
 	// the next is then due one period later (missed updates are not made up). Raises a
 	// period below 8 ms to 8.
 	virtual bool isTimeToUpdate();
-	// Rebuilds and shows a frame when a redraw is pending (see the overview), else nothing.
+	// Called by the main loop every iteration, after onBeforeRender(): rebuilds and shows a
+	// frame when a redraw is pending (see the overview), else nothing. A partial frame copies
+	// the dirty area, right column and bottom row included, and clips all drawing to it.
 	virtual void renderFrame();
 	// First and last step of a frame's drawing: after the background copy, before the text
 	// under the objects; after the text over them. Both surfaces are locked.
@@ -283,8 +285,9 @@ public:
 	// Redraw (the rule is in the overview).
 	// The next frame copies the whole background and may draw anywhere in the window.
 	void requestFullRedraw();
-	// Adds the virtual rectangle, with a margin of one virtual pixel's screen size (at least
-	// 1) on each side, to the area the next frame rebuilds; everything drawn outside that
+	// Called when what is drawn in that area changes (an object asks before and after a
+	// move). Adds the virtual rectangle, with a margin of one virtual pixel's screen size (at
+	// least 1) on each side, to the area the next frame rebuilds; everything drawn outside that
 	// area is dropped. A full request wins over it. Sides past the int range stop at its limits.
 	void redrawArea(int x, int y, int w, int h);
 	// drawBackground() on the locked background, then requestFullRedraw().
