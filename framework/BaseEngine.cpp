@@ -11,6 +11,7 @@
 #include "Diagnostics.h"
 #include "DisplayableObject.h"
 #include "ImageManager.h"
+#include "SaturatingInt.h"
 
 namespace
 {
@@ -18,6 +19,19 @@ namespace
 bool firstPressPending = true;
 
 bool exitHandlersRegistered = false;
+
+// The screen pixels one virtual pixel spans on an axis, from the screen values of virtual 1
+// and 0: at least 1, so that a zoom-out's margin still reaches one screen pixel.
+int screenSizeOfOnePixel(int screenOfOne, int screenOfZero)
+{
+	return std::max(1, clampToInt(static_cast<long long>(screenOfOne) - screenOfZero));
+}
+
+// How many values run from first to last, both included.
+int valuesFromTo(int first, int last)
+{
+	return clampToInt(static_cast<long long>(last) - first + 1);
+}
 
 // Initialised engines not yet destroyed. Never freed: an engine held in a static may be
 // destroyed after every other static.
@@ -537,32 +551,31 @@ void BaseEngine::requestFullRedraw()
 	updateEngineClip();
 }
 
+// Sides and margins are worked out wide and stop at the int limits, so an area at the far
+// end of the virtual plane, or a deep zoom's wide margin, grows the rectangle to the limit
+// instead of wrapping round.
 void BaseEngine::redrawArea(int x, int y, int w, int h)
 {
-	int mx = toScreenX(1) - toScreenX(0);
-	int my = toScreenY(1) - toScreenY(0);
-	if (mx < 1)
-		mx = 1;
-	if (my < 1)
-		my = 1;
+	const int mx = screenSizeOfOnePixel(toScreenX(1), toScreenX(0));
+	const int my = screenSizeOfOnePixel(toScreenY(1), toScreenY(0));
 	if (x < m_dirtyVirtualLeft)
 	{
-		m_dirtyVirtualLeft = x - mx;
+		m_dirtyVirtualLeft = saturatingAdd(x, -mx);
 		m_dirtyScreenLeft = toScreenX(m_dirtyVirtualLeft);
 	}
 	if (y < m_dirtyVirtualTop)
 	{
-		m_dirtyVirtualTop = y - my;
+		m_dirtyVirtualTop = saturatingAdd(y, -my);
 		m_dirtyScreenTop = toScreenY(m_dirtyVirtualTop);
 	}
-	if (m_dirtyVirtualRight < x + w)
+	if (m_dirtyVirtualRight < static_cast<long long>(x) + w)
 	{
-		m_dirtyVirtualRight = x + w + mx;
+		m_dirtyVirtualRight = clampToInt(static_cast<long long>(x) + w + mx);
 		m_dirtyScreenRight = toScreenX(m_dirtyVirtualRight);
 	}
-	if (m_dirtyVirtualBottom < y + h)
+	if (m_dirtyVirtualBottom < static_cast<long long>(y) + h)
 	{
-		m_dirtyVirtualBottom = y + h + my;
+		m_dirtyVirtualBottom = clampToInt(static_cast<long long>(y) + h + my);
 		m_dirtyScreenBottom = toScreenY(m_dirtyVirtualBottom);
 	}
 	m_redrawPending = true;
@@ -604,8 +617,7 @@ void BaseEngine::renderFrame()
 	if (m_wholeScreenRedraw)
 		copyBackgroundToForeground();
 	else
-		copyBackgroundAreaToForeground(m_dirtyScreenLeft, m_dirtyScreenTop,
-			m_dirtyScreenRight - m_dirtyScreenLeft, m_dirtyScreenBottom - m_dirtyScreenTop);
+		copyAcceptedAreaToForeground();
 	onRenderStart();
 	drawTextUnderObjects();
 	drawAllObjects();
@@ -622,6 +634,18 @@ void BaseEngine::renderFrame()
 	m_redrawPending = false;
 	m_wholeScreenRedraw = false;
 	resetDirtyRectangles(presentedEmptyLow, presentedEmptyHigh);
+}
+
+// The dirty rectangle cut to the window, right column and bottom row included: the very area
+// the clip lets the frame's drawing change, so nothing stale is left in it and nothing outside
+// it is touched. The clip holds the cut already, so a rectangle wider than the int range (a
+// deep zoom's margins) copies the window like any other.
+void BaseEngine::copyAcceptedAreaToForeground()
+{
+	const int left = m_engineFilter.getLeft();
+	const int top = m_engineFilter.getTop();
+	copyBackgroundAreaToForeground(left, top, valuesFromTo(left, m_engineFilter.getRight()),
+		valuesFromTo(top, m_engineFilter.getBottom()));
 }
 
 void BaseEngine::fillBackground(unsigned int colour)

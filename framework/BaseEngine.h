@@ -198,7 +198,9 @@ public:
 	// the next is then due one period later (missed updates are not made up). Raises a
 	// period below 8 ms to 8.
 	virtual bool isTimeToUpdate();
-	// Rebuilds and shows a frame when a redraw is pending (see the overview), else nothing.
+	// Called by the main loop every iteration, after onBeforeRender(): rebuilds and shows a
+	// frame when a redraw is pending (see the overview), else nothing. A partial frame copies
+	// the dirty area, right column and bottom row included, and clips all drawing to it.
 	virtual void renderFrame();
 	// First and last step of a frame's drawing: after the background copy, before the text
 	// under the objects; after the text over them. Both surfaces are locked.
@@ -207,7 +209,9 @@ public:
 	// An SDL fill of the whole background: the point filter and the redraw clip do not apply.
 	virtual void fillBackground(unsigned int colour);
 	// The frame's copy of the background onto the foreground: the whole of it, or the
-	// requested area (x, y, w, h in screen pixels).
+	// requested area (x, y, w, h in screen pixels). A partial frame passes the dirty screen
+	// rectangle, right column and bottom row included, cut to the window: the very area
+	// whose pixels its drawing may change.
 	virtual void copyBackgroundToForeground();
 	virtual void copyBackgroundAreaToForeground(int x, int y, int w, int h);
 	// Called by the loop for the time objects are updated with, and by any program code: the
@@ -292,8 +296,10 @@ public:
 	// Redraw (the rule is in the overview).
 	// The next frame copies the whole background and may draw anywhere in the window.
 	void requestFullRedraw();
-	// Adds the virtual rectangle, with a small margin, to the area the next frame
-	// rebuilds; everything drawn outside that area is dropped. A full request wins over it.
+	// Called when what is drawn in that area changes (an object asks before and after a
+	// move). Adds the virtual rectangle, with a margin of one virtual pixel's screen size (at
+	// least 1) on each side, to the area the next frame rebuilds; everything drawn outside that
+	// area is dropped. A full request wins over it. Sides past the int range stop at its limits.
 	void redrawArea(int x, int y, int w, int h);
 	// drawBackground() on the locked background, then requestFullRedraw().
 	void redrawBackground();
@@ -301,7 +307,10 @@ public:
 	bool isRedrawPending() const { return m_redrawPending; }
 	bool isWholeScreenRedraw() const { return m_wholeScreenRedraw; }
 	// The requested area, bounds inclusive, in virtual and in screen coordinates; left
-	// beyond right and top beyond bottom while nothing is requested.
+	// beyond right and top beyond bottom while nothing is requested. A partial frame copies
+	// the screen rectangle from the background, right column and bottom row included, and
+	// accepts writes in it (inside the window): DisplayableObject::overlapsRedrawArea() tells
+	// an object whether it has pixels there.
 	int getDirtyVirtualLeft() const { return m_dirtyVirtualLeft; }
 	int getDirtyVirtualTop() const { return m_dirtyVirtualTop; }
 	int getDirtyVirtualRight() const { return m_dirtyVirtualRight; }
@@ -394,6 +403,8 @@ protected:
 	// while a partial redraw is pending. Every change of the window size, the redraw flags
 	// or the dirty screen rectangle calls it.
 	void updateEngineClip();
+	// A partial frame's copy of the background: the area the clip accepts.
+	void copyAcceptedAreaToForeground();
 	void releaseWindowAndSurfaces();
 	void drawBackgroundPolygon(int count, const double* coordinates, unsigned int colour);
 	void handleMouseButtonDown(const SDL_MouseButtonEvent& button);

@@ -70,17 +70,23 @@ void DisplayableObject::redrawOwnArea()
 	m_engine->redrawArea(getLeftEdge(), getTopEdge(), m_width, m_height);
 }
 
+// Judged on the screen, where the frame copies and clips: under a zoom-out one screen column
+// holds several virtual ones, so virtual edges alone would miss pixels the copy covers. The
+// far edge's screen value is one past the object's last pixel (or on it), which errs towards
+// drawing, and the filter drops what lies outside anyway.
 bool DisplayableObject::overlapsRedrawArea() const
 {
-	const int left = getLeftEdge();
-	const int top = getTopEdge();
-	if (left + m_width < m_engine->getDirtyVirtualLeft())
+	const int dirtyLeft = m_engine->getDirtyScreenLeft();
+	const int dirtyTop = m_engine->getDirtyScreenTop();
+	const int dirtyRight = m_engine->getDirtyScreenRight();
+	const int dirtyBottom = m_engine->getDirtyScreenBottom();
+	if (dirtyLeft > dirtyRight || dirtyTop > dirtyBottom)
 		return false;
-	if (left >= m_engine->getDirtyVirtualRight())
+	const long long left = static_cast<long long>(m_x) + m_drawOffsetX;
+	if (m_engine->toScreenX(clampToInt(left + m_width)) < dirtyLeft || m_engine->toScreenX(clampToInt(left)) > dirtyRight)
 		return false;
-	if (top + m_height < m_engine->getDirtyVirtualTop())
-		return false;
-	return top < m_engine->getDirtyVirtualBottom();
+	const long long top = static_cast<long long>(m_y) + m_drawOffsetY;
+	return m_engine->toScreenY(clampToInt(top + m_height)) >= dirtyTop && m_engine->toScreenY(clampToInt(top)) <= dirtyBottom;
 }
 
 void DisplayableObject::keepInsideWindow()

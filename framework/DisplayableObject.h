@@ -79,7 +79,10 @@ public:
 	// The engine's redraw requests: the whole window, or the drawn rectangle where it is now.
 	void requestFullRedraw();
 	void redrawOwnArea();
-	// Whether the drawn rectangle meets the requested redraw area; it ignores a full redraw,
+	// Called from draw() during a partial frame: whether the drawn rectangle, converted to the
+	// screen, meets the engine's dirty screen rectangle (bounds inclusive), the area the frame
+	// copies from the background and redraws. It may answer true for an object that only
+	// touches that area's edge; false when nothing is requested. It ignores a full redraw,
 	// so a draw() that skips unchanged areas draws when this or isWholeScreenRedraw() holds.
 	bool overlapsRedrawArea() const;
 	// Moves the position so the drawn rectangle lies inside the window; one larger than the

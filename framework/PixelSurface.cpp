@@ -311,26 +311,31 @@ void PixelSurface::copyEntireSurface(PixelSurface* source)
 	std::memcpy(m_surface->pixels, source->m_surface->pixels, getIntsPerRow() * 4u * static_cast<unsigned int>(m_surface->h));
 }
 
+namespace
+{
+// One axis of copyRectangleFrom's clipping, in 64 bits so that a rectangle reaching the int
+// limits (a far-off redraw area, say) clips like any other: false when nothing is left.
+bool clipCopyAxis(long long& position, long long& length, long long offset, long long limit)
+{
+	if (position + length < 0 || position >= limit)
+		return false;
+	if (position < 0) { length += position; position = 0; }
+	if (position + offset < 0) { length += position + offset; position = -offset; }
+	if (position + length >= limit) length = limit - position;
+	if (position + offset + length >= limit) length = limit - position - offset;
+	return length > 0;
+}
+} // namespace
+
 void PixelSurface::copyRectangleFrom(PixelSurface* source, int x, int y, int w, int h, int offsetX, int offsetY)
 {
 	if (m_surface == nullptr || source == nullptr || source->m_surface == nullptr)
 		return;
-	const int W = source->getWidth();
-	const int H = source->getHeight();
-	if (x + w < 0 || y + h < 0 || x >= W || y >= H)
+	long long left = x, top = y, width = w, height = h;
+	if (!clipCopyAxis(left, width, offsetX, source->getWidth()) || !clipCopyAxis(top, height, offsetY, source->getHeight()))
 		return;
-	if (x < 0) { w += x; x = 0; }
-	if (y < 0) { h += y; y = 0; }
-	if (x + offsetX < 0) { w += x + offsetX; x = -offsetX; }
-	if (y + offsetY < 0) { h += y + offsetY; y = -offsetY; }
-	if (x + w >= W) w = W - x;
-	if (y + h >= H) h = H - y;
-	if (x + offsetX + w >= W) w = W - x - offsetX;
-	if (y + offsetY + h >= H) h = H - y - offsetY;
-	if (w <= 0 || h <= 0)
-		return;
-	SDL_Rect from{x + offsetX, y + offsetY, w, h};
-	SDL_Rect to{x, y, w, h};
+	SDL_Rect from{static_cast<int>(left + offsetX), static_cast<int>(top + offsetY), static_cast<int>(width), static_cast<int>(height)};
+	SDL_Rect to{static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height)};
 	mySDLTempUnlockSurface();
 	SDL_UpperBlit(source->m_surface, &from, m_surface, &to);
 	mySDLTempRelockSurface();

@@ -97,7 +97,8 @@ public:
 	void fill(unsigned int colour);
 	// From a surface of the same size (another size copies the common area).
 	void copyEntireSurface(PixelSurface* source);
-	// The source's rectangle at (x + offsetX, y + offsetY) to (x, y) here, clipped to both.
+	// The source's rectangle at (x + offsetX, y + offsetY) to (x, y) here, clipped to both,
+	// also when it reaches the int limits. The engine's partial frames copy their area with it.
 	void copyRectangleFrom(PixelSurface* source, int x, int y, int w, int h, int offsetX = 0, int offsetY = 0);
 	// Uploads the pixels into a streaming texture of the surface's size.
 	void updateTexture(SDL_Texture* texture);

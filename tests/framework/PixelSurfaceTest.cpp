@@ -163,6 +163,11 @@ TEST_F(PixelSurfaceTest, RectangleCopiesAreClippedToBothSurfaces)
 	surface.copyRectangleFrom(&other, width, 0, 10, 10);
 	surface.copyRectangleFrom(&other, 0, 0, 10, 10, -20, 0);
 	EXPECT_EQ(0, pixelsOtherThan([](int, int) { return 0u; }));
+
+	// Sizes and offsets at the int limits clip like any others.
+	surface.copyRectangleFrom(&other, width - 2, 0, INT_MAX, 1);
+	surface.copyRectangleFrom(&other, 0, 1, 1, INT_MAX, INT_MIN, 0);
+	EXPECT_EQ(0, pixelsOtherThan([&](int x, int y) { return x >= width - 2 && y == 0 ? sourceColour(x, y) : 0u; }));
 }
 
 TEST_F(PixelSurfaceTest, FilteredReadsFollowTheFilterAndChangeNothing)

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <vector>
+
 #include "BaseEngine.h"
 #include "DisplayableObject.h"
 #include "EngineHarness.h"
+#include "FilterPointsScaling.h"
 
 namespace
 {
@@ -25,6 +29,25 @@ public:
 	// Pixel writes pass the engine's clip filter; a fill does not.
 	bool drawnPixelByPixel = false;
 };
+
+// Draws only when a frame needs it, as the card sample's tokens do.
+class SkippingObject : public DisplayableObject
+{
+public:
+	using DisplayableObject::DisplayableObject;
+	void draw() override
+	{
+		if (m_engine->isWholeScreenRedraw() || overlapsRedrawArea())
+			DisplayableObject::draw();
+	}
+};
+
+std::vector<Uint32> foregroundPixels(BaseEngine& engine)
+{
+	const SDL_Surface* surface = engine.getForegroundSurface()->getSDLSurface();
+	const Uint32* pixels = static_cast<const Uint32*>(surface->pixels);
+	return std::vector<Uint32>(pixels, pixels + surface->pitch / 4 * surface->h);
+}
 
 class RedrawTest : public ::testing::Test
 {
@@ -128,4 +151,69 @@ TEST_F(RedrawTest, ObjectsSeeWhetherTheyMeetTheDirtyArea)
 	engine.redrawArea(105, 105, 2, 2);
 	EXPECT_TRUE(inside.overlapsRedrawArea());
 	EXPECT_FALSE(outside.overlapsRedrawArea());
+}
+
+TEST_F(RedrawTest, EveryPartialFrameEqualsAWholeRedrawAtAnyZoom)
+{
+	// Still boxes along the path, each drawing only where the frame needs it, under a mover
+	// that asks for its old and new area around every step.
+	for (int x = 20; x < 140; x += 7)
+		for (int y = 40; y < 90; y += 6)
+			engine.appendObject(new SkippingObject(x, y, &engine, 3, 3, true));
+	DisplayableObject* mover = new DisplayableObject(30, 50, &engine, 7, 5, true);
+	mover->setColour(objectColour);
+	engine.appendObject(mover);
+	FilterPointsScaling zoom(0, 0, engine.getEngineFilter());
+	engine.getForegroundSurface()->setFilter(&zoom);
+	for (int factor : {-3, -2, -1, 0, 1})
+	{
+		SCOPED_TRACE(factor);
+		zoom.setFactors(factor, factor);
+		mover->setPosition(30, 50);
+		engine.requestFullRedraw();
+		harness.step();
+		int staleFrames = 0;
+		// Right and down, then back left and up, by uneven steps.
+		for (int move = 0; move < 40; ++move)
+		{
+			const int direction = move < 20 ? 1 : -1;
+			mover->redrawOwnArea();
+			mover->setPosition(mover->getX() + direction * (1 + move % 5), mover->getY() + direction * (move % 3));
+			mover->redrawOwnArea();
+			harness.step();
+			const std::vector<Uint32> partial = foregroundPixels(engine);
+			engine.requestFullRedraw();
+			harness.step();
+			staleFrames += partial != foregroundPixels(engine) ? 1 : 0;
+		}
+		EXPECT_EQ(0, staleFrames);
+	}
+	engine.getForegroundSurface()->setFilter(engine.getEngineFilter());
+}
+
+TEST_F(RedrawTest, AreasAtTheIntLimitsAndDeepZoomsStopThereAndRedrawTheWindow)
+{
+	DisplayableObject farRight(0, 0, &engine, 10, 10, true);
+	farRight.setPosition(INT_MAX - 2, 100);
+	engine.redrawArea(INT_MAX - 5, 100, 10, 10);
+	EXPECT_EQ(INT_MAX, engine.getDirtyVirtualRight());
+	EXPECT_TRUE(farRight.overlapsRedrawArea());
+	engine.redrawArea(INT_MIN, 100, 10, 10);
+	EXPECT_EQ(INT_MIN, engine.getDirtyVirtualLeft());
+	// The band across the whole int range is copied across the window.
+	const unsigned int stale = 0x00FF00;
+	engine.getForegroundSurface()->fill(stale);
+	harness.step();
+	EXPECT_EQ(backgroundColour, harness.foregroundPixel(0, 105));
+	EXPECT_EQ(backgroundColour, harness.foregroundPixel(999, 111));
+	EXPECT_EQ(stale, harness.foregroundPixel(500, 112));
+
+	// One virtual pixel 32,766 screen pixels wide: the margins alone span more than the int range.
+	FilterPointsScaling zoom(32765, 32765, engine.getEngineFilter());
+	engine.getForegroundSurface()->setFilter(&zoom);
+	engine.redrawArea(0, 0, 10, 10);
+	engine.getForegroundSurface()->fill(stale);
+	harness.step();
+	engine.getForegroundSurface()->setFilter(engine.getEngineFilter());
+	EXPECT_EQ(backgroundColour, harness.foregroundPixel(500, 500));
 }
