@@ -31,9 +31,7 @@ void MovingObject::syncIntegerPosition()
 	m_y = static_cast<int>(m_positionY + 0.5);
 }
 
-// Keeps one axis inside [0, limit - 1], turning the speed back towards the inside at an edge.
-// The far edge is tested last, so an object larger than the window ends at the far edge.
-static void bounceAxis(double& position, double& speed, int drawOffset, int size, int limit)
+void MovingObject::bounceAxis(double& position, double& speed, int drawOffset, int size, int limit)
 {
 	if (drawOffset + position < 0)
 	{

@@ -31,6 +31,12 @@ public:
 	// Sets the exact position and the integer one derived from it.
 	void setExactPosition(double x, double y);
 
+	// The bounce of update(), one axis at a time, for any object that moves by a double
+	// position and speed: keeps drawOffset + position within 0 and limit - 1 - size, putting
+	// the object back on the edge it passed and reversing only a speed that points out of the
+	// window. The far edge is tested last, so an object larger than the window ends there.
+	static void bounceAxis(double& position, double& speed, int drawOffset, int size, int limit);
+
 protected:
 	// Rounds the exact position to the integer position (adding 0.5, truncating toward zero).
 	void syncIntegerPosition();

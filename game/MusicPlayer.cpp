@@ -4,16 +4,6 @@
 
 namespace
 {
-	const char* const trackFiles[MusicPlayer::trackCount] = {
-		"resources/01_Title Screen_repaired.mp3",
-		"resources/02_Select Your Ship_repaired.mp3",
-		"resources/05_Earth_repaired.mp3",
-		"resources/08_Saturn_repaired.mp3",
-		"resources/09_Uranus_repaired.mp3",
-		"resources/13_Boss_repaired.mp3",
-		"resources/14_Level Clear_repaired.mp3",
-		"resources/15_Game Over_repaired.mp3",
-	};
 	const unsigned int firstOnceTrack = 6;
 
 	const int mixerFrequency = 44100;
@@ -27,7 +17,7 @@ bool MusicPlayer::s_audioOpen = false;
 
 const char* MusicPlayer::trackPath(unsigned int track)
 {
-	return track < trackCount ? trackFiles[track] : nullptr;
+	return track < trackCount ? MusicTracks::files[track] : nullptr;
 }
 
 bool MusicPlayer::playsOnce(unsigned int track)

@@ -4,10 +4,12 @@
 
 #include <SDL_mixer.h>
 
+#include "MusicTracks.h"
+
 class MusicPlayer
 {
 public:
-	static constexpr unsigned int trackCount = 8;
+	static constexpr unsigned int trackCount = MusicTracks::count;
 
 	// The file of a track number, or null for a number outside the table.
 	static const char* trackPath(unsigned int track);

@@ -33,11 +33,14 @@ public:
 
 int main()
 {
-	FirstGame game;
-	int result = game.initialise("First game", 800, 600, "Cornerstone Regular.ttf", 24);
-	if (result == 0)
-		result = game.mainLoop();
-	game.deinitialise();
+	int result = 0;
+	{
+		FirstGame game;
+		result = game.initialise("First game", 800, 600, "Cornerstone Regular.ttf", 24);
+		if (result == 0)
+			result = game.mainLoop();
+		game.deinitialise();
+	} // the engine is gone here: what it held is released before the checks below
 	releaseSharedCaches(); // the process-wide image cache
 	reportLeakedMemory(); // the leak check, in sanitizer builds
 	return result;

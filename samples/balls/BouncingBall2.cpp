@@ -3,8 +3,8 @@
 #include <SDL.h>
 
 #include "BaseEngine.h"
+#include "MovingObject.h"
 #include "common/ArrowKeySteering.h"
-#include "common/EdgeBounce.h"
 
 namespace
 {
@@ -51,6 +51,6 @@ void BouncingBall2::steerByHeldKeys()
 
 void BouncingBall2::bounceOffEdges()
 {
-	EdgeBounce::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
-	EdgeBounce::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
+	MovingObject::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
+	MovingObject::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }

@@ -1,8 +1,8 @@
 #include "bouncing/BouncingObject.h"
 
 #include "BaseEngine.h"
+#include "MovingObject.h"
 #include "common/ArrowKeySteering.h"
-#include "common/EdgeBounce.h"
 
 namespace
 {
@@ -42,8 +42,8 @@ void BouncingObject::steerByHeldArrows()
 
 void BouncingObject::bounceOffEdges()
 {
-	EdgeBounce::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
-	EdgeBounce::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
+	MovingObject::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
+	MovingObject::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }
 
 void BouncingObject::draw()

@@ -1,7 +1,6 @@
 #include "simple/MovingObjectRectangle.h"
 
 #include "BaseEngine.h"
-#include "common/EdgeBounce.h"
 
 namespace
 {
@@ -50,8 +49,8 @@ void MovingObjectRectangle::keepInsideEdges()
 	// the shape back at the right edge with its speed unchanged (its draw offsets are 0).
 	if (m_mode == wrapMode && m_drawOffsetX + m_positionX < 0)
 		m_positionX = windowWidth;
-	EdgeBounce::bounceAxis(m_positionX, m_speedX, m_drawOffsetX, m_width, windowWidth);
-	EdgeBounce::bounceAxis(m_positionY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
+	MovingObject::bounceAxis(m_positionX, m_speedX, m_drawOffsetX, m_width, windowWidth);
+	MovingObject::bounceAxis(m_positionY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }
 
 // Tested with the previous tick's integer position; the speed is kept.

@@ -1,7 +1,7 @@
 // The example program a new user starts from, built the way the README tells them to: the
 // framework is installed from this build into a prefix of its own, the example is configured
-// against that prefix with find_package and built, then started from the run directory (which
-// holds its font) without a display. Asked to end, it must end with status 0 and the exit
+// against that prefix with find_package and built, then started from its own build directory
+// (where its build copies the installed fonts) without a display. Asked to end, it must end with status 0 and the exit
 // handler's line last. In the sanitizer build the installed framework carries the sanitizers,
 // so the example is checked by them too.
 
@@ -10,7 +10,6 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -103,11 +102,10 @@ TEST_F(FirstGamePackageTest, BuildsAgainstTheInstalledFrameworkAndEndsWithStatus
 		<< m_report;
 	ASSERT_TRUE(step({TOLVANE_CMAKE_PATH, "--build", exampleBuild()})) << m_report;
 
-	char directory[4096];
-	ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
 	std::vector<std::string> environment = inheritedEnvironment();
 	environment.insert(environment.end(), std::begin(headlessDrivers), std::end(headlessDrivers));
-	ChildProcess example({(std::filesystem::path(exampleBuild()) / exampleProgram).string()}, environment, directory);
+	ChildProcess example({(std::filesystem::path(exampleBuild()) / exampleProgram).string()}, environment,
+		exampleBuild());
 	ASSERT_TRUE(example.waitForLine(startedLine, runTimeoutMs)) << example.errorOutput();
 
 	example.sendSignal(SIGTERM);

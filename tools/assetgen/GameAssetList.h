@@ -2,8 +2,11 @@
 // Every picture and music file the game loads, with the size each picture is drawn for; the
 // generator draws from this list and the game's asset test checks the run directory against it.
 
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include "MusicTracks.h"
 
 namespace GameAssets
 {
@@ -103,16 +106,7 @@ inline std::vector<Picture> allPictures()
 // The music player's tracks, in track-number order; 6 and 7 are played once, the rest loop.
 inline const std::vector<std::string>& trackFiles()
 {
-	static const std::vector<std::string> files = {
-		"resources/01_Title Screen_repaired.mp3",
-		"resources/02_Select Your Ship_repaired.mp3",
-		"resources/05_Earth_repaired.mp3",
-		"resources/08_Saturn_repaired.mp3",
-		"resources/09_Uranus_repaired.mp3",
-		"resources/13_Boss_repaired.mp3",
-		"resources/14_Level Clear_repaired.mp3",
-		"resources/15_Game Over_repaired.mp3",
-	};
+	static const std::vector<std::string> files(std::begin(MusicTracks::files), std::end(MusicTracks::files));
 	return files;
 }
 }
