@@ -14,6 +14,7 @@
 
 #include "EndlessFifo.h"
 #include "EngineHarness.h"
+#include "SaverChecks.h"
 #include "SavedGame.h"
 #include "TV4Engine.h"
 
@@ -80,6 +81,11 @@ namespace
 		{
 			writeFile(contents);
 			return SavedGame(m_file).read(*m_engine);
+		}
+
+		std::function<void()> saver()
+		{
+			return [this] { SavedGame(m_file).write(*m_engine); };
 		}
 
 		PlayerData player()
@@ -210,6 +216,16 @@ TEST_F(SavedGameTest, FailedSaveKeepsThePreviousFile)
 	m_engine->setScoreAndLives(1, 1);
 	EXPECT_FALSE(SavedGame(m_file).write(*m_engine));
 	EXPECT_EQ(readFile(), good);
+}
+
+TEST_F(SavedGameTest, SaveKeepsWhatAPlainWriteKeeps)
+{
+	expectSaveKeepsWhatAPlainWriteKeeps(m_file, saver());
+}
+
+TEST_F(SavedGameTest, PipeAtTheTemporaryNameNeitherStopsNorSpoilsTheSave)
+{
+	expectSaveIgnoresAPipeAtTheTemporaryName(m_file, saver());
 }
 
 TEST_F(SavedGameTest, SaveIntoAMissingDirectoryFails)
