@@ -25,8 +25,9 @@ namespace
 	const size_t longestNumber = 11;
 	const size_t maxLineLength = 2 * (longestNumber + 1);
 
-	// The line of the text that starts at position, without its line end (LF or CR LF);
-	// position moves to the next line. False at the end of the text.
+	// The line of the text that starts at position, without its line end (LF, CR LF, or the
+	// CR CR LF of a file converted twice); position moves to the next line. False at the end
+	// of the text.
 	bool nextLine(const std::string& text, size_t& position, std::string& line)
 	{
 		if (position >= text.size())
@@ -36,7 +37,7 @@ namespace
 			end = text.size();
 		line = text.substr(position, end - position);
 		position = end + 1;
-		if (!line.empty() && line.back() == '\r')
+		while (!line.empty() && line.back() == '\r')
 			line.pop_back();
 		return true;
 	}

@@ -130,6 +130,12 @@ TEST_F(SavedGameTest, FilesWrittenTheUsualWayLoadAsBefore)
 	EXPECT_EQ(player(), (PlayerData{ "Ann", 0, INT_MIN, INT_MIN, INT_MIN, INT_MIN }));
 }
 
+TEST_F(SavedGameTest, NameOfATwiceConvertedFileLosesItsCarriageReturns)
+{
+	EXPECT_EQ(load("1\r\r\nZed\r\r\n0\r\r\n2\r\r\n40\r\r\n5,6,\r\r\n"), 1);
+	EXPECT_EQ(player(), (PlayerData{ "Zed", 0, 2, 40, 5, 6 }));
+}
+
 TEST_F(SavedGameTest, MissingFileChangesNothing)
 {
 	EXPECT_EQ(SavedGame(m_file).read(*m_engine), SavedGame::noSavedGame);
