@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Diagnostics.h"
+#include "FileReplacer.h"
 #include "StreamReading.h"
 #include "TV4Engine.h"
 
@@ -23,10 +24,10 @@ namespace
 	// not written by the game, and no part of it is taken for a value.
 	const size_t longestNumber = 11;
 	const size_t maxLineLength = 2 * (longestNumber + 1);
-	const char* const temporarySuffix = ".tmp";
 
-	// The line of the text that starts at position, without its line end (LF or CR LF);
-	// position moves to the next line. False at the end of the text.
+	// The line of the text that starts at position, without its line end (LF, CR LF, or the
+	// CR CR LF of a file converted twice); position moves to the next line. False at the end
+	// of the text.
 	bool nextLine(const std::string& text, size_t& position, std::string& line)
 	{
 		if (position >= text.size())
@@ -36,7 +37,7 @@ namespace
 			end = text.size();
 		line = text.substr(position, end - position);
 		position = end + 1;
-		if (!line.empty() && line.back() == '\r')
+		while (!line.empty() && line.back() == '\r')
 			line.pop_back();
 		return true;
 	}
@@ -50,6 +51,20 @@ namespace
 			if (line.size() > maxLineLength)
 				return false;
 		return true;
+	}
+
+	// The step a failed save names in its message.
+	const char* failedStep(FileReplacer::Outcome outcome)
+	{
+		switch (outcome)
+		{
+		case FileReplacer::Outcome::cannotCreate:
+			return "cannot create";
+		case FileReplacer::Outcome::cannotWrite:
+			return "cannot write";
+		default:
+			return "cannot replace";
+		}
 	}
 
 	void reportSaveFailure(const char* what, const std::string& fileName, int error)
@@ -133,44 +148,24 @@ SavedGame::SavedGame(std::string fileName)
 
 bool SavedGame::write(const TV4Engine& engine) const
 {
-	const std::string temporaryName = m_fileName + temporarySuffix;
-	std::FILE* file = std::fopen(temporaryName.c_str(), "w");
-	if (file == nullptr)
-	{
-		reportSaveFailure("cannot create", temporaryName, errno);
-		return false;
-	}
-	if (!writeAndClose(file, engine))
-	{
-		const int error = errno;
-		std::remove(temporaryName.c_str());
-		reportSaveFailure("cannot write", temporaryName, error);
-		return false;
-	}
-	if (std::rename(temporaryName.c_str(), m_fileName.c_str()) != 0)
-	{
-		const int error = errno;
-		std::remove(temporaryName.c_str());
-		reportSaveFailure("cannot replace", m_fileName, error);
-		return false;
-	}
-	return true;
+	FileReplacer replacer(m_fileName);
+	const FileReplacer::Outcome outcome = replacer.replace([&engine](std::FILE* file) { writeLines(file, engine); });
+	if (outcome == FileReplacer::Outcome::replaced)
+		return true;
+	// A file that cannot be opened for writing is skipped silently, as a plain write would.
+	if (outcome != FileReplacer::Outcome::notWritable)
+		reportSaveFailure(failedStep(outcome), replacer.getFailedPath(), replacer.getError());
+	return false;
 }
 
-// False when a write or the close failed; errno then tells why.
-bool SavedGame::writeAndClose(std::FILE* file, const TV4Engine& engine)
+void SavedGame::writeLines(std::FILE* file, const TV4Engine& engine)
 {
-	const bool written = std::fprintf(file, "%d\n", engine.getLevel()) >= 0
-		&& std::fprintf(file, "%s\n", engine.getPlayerName()) >= 0
-		&& std::fprintf(file, "%d\n", engine.getShipIndex()) >= 0
-		&& std::fprintf(file, "%d\n", engine.getLives()) >= 0
-		&& std::fprintf(file, "%d\n", engine.getScore()) >= 0
-		&& std::fprintf(file, "%d,%d,\n", engine.getShipX(), engine.getShipY()) >= 0;
-	const int writeError = errno;
-	const bool closed = std::fclose(file) == 0;
-	if (!written)
-		errno = writeError;
-	return written && closed;
+	std::fprintf(file, "%d\n", engine.getLevel());
+	std::fprintf(file, "%s\n", engine.getPlayerName());
+	std::fprintf(file, "%d\n", engine.getShipIndex());
+	std::fprintf(file, "%d\n", engine.getLives());
+	std::fprintf(file, "%d\n", engine.getScore());
+	std::fprintf(file, "%d,%d,\n", engine.getShipX(), engine.getShipY());
 }
 
 int SavedGame::read(TV4Engine& engine) const

@@ -18,8 +18,10 @@ public:
 
 	explicit SavedGame(std::string fileName = defaultFileName);
 
-	// Writes beside the file first and moves it into place only when every write worked,
-	// so a failed save never destroys the previous one. True when the file was written.
+	// Called by the pause screen's save. Writes beside the file first and moves it into place
+	// only when every write worked, so a failed save never destroys the previous one; a file
+	// that cannot be opened for writing is left alone without a word. True when the file was
+	// written.
 	bool write(const TV4Engine& engine) const;
 	// Reads and checks the whole file before changing anything: the saved level (1 to 3)
 	// with the engine's player data replaced, noSavedGame, or nothingLoaded (also for a
@@ -32,7 +34,7 @@ private:
 	struct Contents;
 
 	bool parse(const std::string& text, Contents& contents) const;
-	static bool writeAndClose(std::FILE* file, const TV4Engine& engine);
+	static void writeLines(std::FILE* file, const TV4Engine& engine);
 	static void apply(const Contents& contents, TV4Engine& engine);
 
 	std::string m_fileName;

@@ -18,8 +18,9 @@ public:
 	// other than a regular file (a pipe could keep loading waiting). The caller closes it.
 	FILE* openForReading() const;
 
-	// Runs writeLines into a temporary file beside the state file and renames it into
-	// place only when everything was written; false leaves the old state untouched.
+	// Called when the state is saved. Runs writeLines into a temporary file beside the state
+	// file and moves it into place only when everything was written; a state file that cannot
+	// be opened for writing is left alone. False leaves the old state untouched.
 	bool save(const std::function<void(FILE*)>& writeLines) const;
 
 private:

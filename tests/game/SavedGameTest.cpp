@@ -14,6 +14,7 @@
 
 #include "EndlessFifo.h"
 #include "EngineHarness.h"
+#include "SaverChecks.h"
 #include "SavedGame.h"
 #include "TV4Engine.h"
 
@@ -82,6 +83,11 @@ namespace
 			return SavedGame(m_file).read(*m_engine);
 		}
 
+		std::function<void()> saver()
+		{
+			return [this] { SavedGame(m_file).write(*m_engine); };
+		}
+
 		PlayerData player()
 		{
 			return { m_engine->getPlayerName(), m_engine->getShipIndex(), m_engine->getLives(), m_engine->getScore(),
@@ -122,6 +128,12 @@ TEST_F(SavedGameTest, FilesWrittenTheUsualWayLoadAsBefore)
 	ASSERT_TRUE(SavedGame(m_file).write(*m_engine));
 	EXPECT_EQ(SavedGame(m_file).read(*m_engine), 1) << "the longest lines the game writes";
 	EXPECT_EQ(player(), (PlayerData{ "Ann", 0, INT_MIN, INT_MIN, INT_MIN, INT_MIN }));
+}
+
+TEST_F(SavedGameTest, NameOfATwiceConvertedFileLosesItsCarriageReturns)
+{
+	EXPECT_EQ(load("1\r\r\nZed\r\r\n0\r\r\n2\r\r\n40\r\r\n5,6,\r\r\n"), 1);
+	EXPECT_EQ(player(), (PlayerData{ "Zed", 0, 2, 40, 5, 6 }));
 }
 
 TEST_F(SavedGameTest, MissingFileChangesNothing)
@@ -210,6 +222,16 @@ TEST_F(SavedGameTest, FailedSaveKeepsThePreviousFile)
 	m_engine->setScoreAndLives(1, 1);
 	EXPECT_FALSE(SavedGame(m_file).write(*m_engine));
 	EXPECT_EQ(readFile(), good);
+}
+
+TEST_F(SavedGameTest, SaveKeepsWhatAPlainWriteKeeps)
+{
+	expectSaveKeepsWhatAPlainWriteKeeps(m_file, saver());
+}
+
+TEST_F(SavedGameTest, PipeAtTheTemporaryNameNeitherStopsNorSpoilsTheSave)
+{
+	expectSaveIgnoresAPipeAtTheTemporaryName(m_file, saver());
 }
 
 TEST_F(SavedGameTest, SaveIntoAMissingDirectoryFails)

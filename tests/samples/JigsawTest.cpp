@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
@@ -19,6 +20,7 @@
 #include "EngineHarness.h"
 #include "ObjectsOfType.h"
 #include "SampleSnapshot.h"
+#include "SaverChecks.h"
 #include "ImageManager.h"
 #include "StreamReading.h"
 #include "jigsaw/JigsawDemo.h"
@@ -34,10 +36,13 @@ const int rows = 6;
 const int pieceCount = columns * rows;
 const int cell = JigsawPiece::cellSize;
 
+// The state file, in a directory of the test's own.
 std::string privateStatePath()
 {
 	const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-	return "/tmp/jigsaw-test-" + std::to_string(getpid()) + "-" + info->name() + ".txt";
+	const std::string directory = "/tmp/jigsaw-test-" + std::to_string(getpid()) + "-" + info->name();
+	mkdir(directory.c_str(), 0700);
+	return directory + "/jigsaw_simple_save_state.txt";
 }
 
 std::string readFile(const std::string& path)
@@ -76,8 +81,8 @@ protected:
 	}
 	void TearDown() override
 	{
-		std::remove(statePath.c_str());
-		std::remove((statePath + ".tmp").c_str());
+		std::error_code ignored;
+		std::filesystem::remove_all(std::filesystem::path(statePath).parent_path(), ignored);
 	}
 
 	std::vector<JigsawPiece*> pieces() { return objectsOfType<JigsawPiece>(engine); }
@@ -466,6 +471,16 @@ TEST_F(JigsawDemoTest, AFailedSaveKeepsTheLastGoodState)
 	rmdir((statePath + ".tmp").c_str());
 	engine.saveState();
 	EXPECT_NE(good, readFile(statePath));
+}
+
+TEST_F(JigsawDemoTest, SaveKeepsWhatAPlainWriteKeeps)
+{
+	expectSaveKeepsWhatAPlainWriteKeeps(statePath, [this] { engine.saveState(); });
+}
+
+TEST_F(JigsawDemoTest, PipeAtTheTemporaryNameNeitherStopsNorSpoilsTheSave)
+{
+	expectSaveIgnoresAPipeAtTheTemporaryName(statePath, [this] { engine.saveState(); });
 }
 
 // ---------------------------------------------------------------- damaged state files
