@@ -14,6 +14,9 @@ public:
 	virtual ~CoordinateMappingRotateAndColour() {}
 
 	bool mapCoordinates(double& x, double& y, const ImageHandle& image) override;
+	// Called by a mapped draw for each pixel it is about to write at (x, y), virtual: false for
+	// the transparent colour; else the pattern colours where x + y is a multiple of 2 or 3 and
+	// x + 2y of 4 (the true sums, also at the int limits), then brightness and blending.
 	bool filterPixelColour(int x, int y, int& colour, PixelSurface* surface) override;
 
 	void setTransparentColour(int colour) { m_transparentColour = colour; }
