@@ -362,7 +362,8 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 	const int vT = engine->toVirtualY(0);
 	const int vR = engine->toVirtualX(engine->getWindowWidth());
 	const int vB = engine->toVirtualY(engine->getWindowHeight());
-	const bool partial = !engine->isWholeScreenRedraw();
+	// With no redraw pending the engine's filter accepts every point, as for a whole redraw.
+	const bool partial = engine->isRedrawPending() && !engine->isWholeScreenRedraw();
 	const int dirtyL = engine->getDirtyVirtualLeft();
 	const int dirtyT = engine->getDirtyVirtualTop();
 	const int dirtyR = engine->getDirtyVirtualRight();
