@@ -1,6 +1,7 @@
 #include "CoordinateMappingRotateAndColour.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "ImageHandle.h"
 #include "PixelSurface.h"
@@ -44,12 +45,15 @@ int CoordinateMappingRotateAndColour::clampPercent(int value)
 
 int CoordinateMappingRotateAndColour::applyPatterns(int x, int y, int colour) const
 {
+	// The sums are taken in 64 bits, so that pixels at the int limits keep their pattern.
+	const int64_t sum = static_cast<int64_t>(x) + y;
+	const int64_t sumWithDoubleY = sum + y;
 	// Later rules win where several apply.
-	if (m_secondPixelColour != noColour && (x + y) % 2 == 0)
+	if (m_secondPixelColour != noColour && sum % 2 == 0)
 		colour = m_secondPixelColour;
-	if (m_thirdPixelColour != noColour && (x + y) % 3 == 0)
+	if (m_thirdPixelColour != noColour && sum % 3 == 0)
 		colour = m_thirdPixelColour;
-	if (m_fourthPixelColour != noColour && (x + 2 * y) % 4 == 0)
+	if (m_fourthPixelColour != noColour && sumWithDoubleY % 4 == 0)
 		colour = m_fourthPixelColour;
 	return colour;
 }

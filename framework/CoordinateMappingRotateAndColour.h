@@ -18,9 +18,10 @@ public:
 	// Adds the offset, then turns by the angle (setRotation()) about the centre, but only an
 	// angle above 0: a negative one turns nothing. False when the point lies off the picture.
 	bool mapCoordinates(double& x, double& y, const ImageHandle& image) override;
-	// In this order: the transparent colour is not drawn; the patterns replace the colour; then
-	// brightness and blending. The brightness and blend percentage are stored back clamped to
-	// 0-100 the first time they are applied.
+	// Called by a mapped draw for each pixel it is about to write at (x, y), virtual: false for
+	// the transparent colour; else the pattern colours where x + y is a multiple of 2 or 3 and
+	// x + 2y of 4 (the true sums, also at the int limits), then brightness and blending. The
+	// brightness and blend percentage are stored back clamped to 0-100 the first time they apply.
 	bool filterPixelColour(int x, int y, int& colour, PixelSurface* surface) override;
 
 	// The sampled colour (24 bits) that is not drawn, even where a pattern would replace it; -1: none.

@@ -2,7 +2,9 @@
 // Zoom filter: each virtual pixel becomes a block of stretch x stretch screen pixels,
 // or several virtual pixels share one screen pixel (compress).
 
+#include "FilterChain.h"
 #include "FilterPoints.h"
+#include "VisibleArea.h"
 
 class FilterPointsScaling : public FilterPoints
 {
@@ -22,8 +24,11 @@ public:
 	void zoomIn();
 	void zoomOut();
 
-	// Writes the block (or the single compressed point) itself, each point offered to the next
-	// filter and written with rawSetPixel() when it accepts; so always answers false.
+	// Called for each filtered write: hands each screen point of the virtual point's block to
+	// the next filter and writes those it accepts (all of them without one); answers false.
+	// When the filters after this one are all exactly the framework's own and end in the
+	// engine's clip, the points they would drop unseen are not handed on, so a deep zoom
+	// costs what the clip lets through.
 	bool filterPoint(PixelSurface* surface, int& x, int& y, unsigned int& colour) override;
 	// The next filter's conversion first, then divided by the stretch or multiplied by the
 	// compression (truncated toward zero); toScreen scales first, then asks the next filter.
@@ -53,7 +58,8 @@ private:
 	void passOn(PixelSurface* surface, int x, int y, unsigned int colour);
 	// The block of screen points one virtual pixel becomes, each passed on.
 	void writeBlock(PixelSurface* surface, int x, int y, unsigned int colour);
-	void writeBlockAtLimits(PixelSurface* surface, int x, int y, unsigned int colour);
+	void writeAcceptedPart(PixelSurface* surface, int x, int y, unsigned int colour);
+	VisibleArea acceptedByNext();
 	static void setAxisFactor(int factor, int& stretch, int& compress);
 	static void zoomAxisIn(int& stretch, int& compress);
 	static void zoomAxisOut(int& stretch, int& compress);
@@ -65,4 +71,7 @@ private:
 	int m_yStretch = 1;
 	int m_xCompress = 1;
 	int m_yCompress = 1;
+	// The filters after this one as last read, and the points of a block they accept.
+	FilterChain m_nextChain;
+	VisibleArea m_acceptedByNext = VisibleArea::everyPoint();
 };

@@ -362,49 +362,58 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 	const int vT = engine->toVirtualY(0);
 	const int vR = engine->toVirtualX(engine->getWindowWidth());
 	const int vB = engine->toVirtualY(engine->getWindowHeight());
-	const bool partial = !engine->isWholeScreenRedraw();
+	// With no redraw pending the engine's filter accepts every point, as for a whole redraw.
+	const bool partial = engine->isRedrawPending() && !engine->isWholeScreenRedraw();
 	const int dirtyL = engine->getDirtyVirtualLeft();
 	const int dirtyT = engine->getDirtyVirtualTop();
 	const int dirtyR = engine->getDirtyVirtualRight();
 	const int dirtyB = engine->getDirtyVirtualBottom();
 
+	// Worked out in 64 bits: a rectangle at the int limits, or one of negative size, then
+	// clips like any other instead of wrapping round.
+	const int64_t left = x;
+	const int64_t top = y;
+	const int64_t right = left + w;
+	const int64_t bottom = top + h;
 	if (partial)
 	{
-		if (x + w < dirtyL || x > dirtyR || y + h < dirtyT || y > dirtyB)
+		if (right < dirtyL || left > dirtyR || bottom < dirtyT || top > dirtyB)
 			return;
 	}
-	else if (x > vR || x + w < vL || y > vB || y + h < vT)
+	else if (left > vR || right < vL || top > vB || bottom < vT)
 		return;
 
 	// The offsets (j, i) of the rectangle that can show: inside the window, and inside the
-	// dirty rectangle during a partial redraw.
-	int xs = 0, xe = w, ys = 0, ye = h;
-	if (x + xs < vL) xs = vL - x;
-	if (y + ys < vT) ys = vT - y;
-	if (x + xe > vR) xe = vR - x;
-	if (y + ye > vB) ye = vB - y;
+	// dirty rectangle during a partial redraw. Every point they give lies in the int range.
+	int64_t xs = 0, xe = w, ys = 0, ye = h;
+	if (left + xs < vL) xs = vL - left;
+	if (top + ys < vT) ys = vT - top;
+	if (left + xe > vR) xe = vR - left;
+	if (top + ye > vB) ye = vB - top;
 	if (partial)
 	{
-		if (dirtyL > x + xs) xs = dirtyL - x;
-		if (dirtyT > y + ys) ys = dirtyT - y;
-		if (dirtyR < x + xe) xe = dirtyR - x;
-		if (dirtyB < y + ye) ye = dirtyB - y;
+		if (dirtyL > left + xs) xs = dirtyL - left;
+		if (dirtyT > top + ys) ys = dirtyT - top;
+		if (dirtyR < left + xe) xe = dirtyR - left;
+		if (dirtyB < top + ye) ye = dirtyB - top;
 	}
 	if (xe <= xs || ye <= ys)
 		return;
 
 	const RawImageData& image = *m_image;
-	for (int i = ys; i < ye; i++)
-		for (int j = xs; j < xe; j++)
+	for (int64_t i = ys; i < ye; i++)
+		for (int64_t j = xs; j < xe; j++)
 		{
-			double mx = j;
-			double my = i;
+			double mx = static_cast<double>(j);
+			double my = static_cast<double>(i);
 			if (!mapping->mapCoordinates(mx, my, *this))
 				continue;
 			if (!(std::fabs(mx) < largestSamplePoint && std::fabs(my) < largestSamplePoint))
 				continue;
 			int colour = image.getPixelColour(static_cast<int>(mx + 0.5), static_cast<int>(my + 0.5));
-			if (mapping->filterPixelColour(x + j, y + i, colour, surface))
-				surface->setPixel(x + j, y + i, static_cast<unsigned int>(colour));
+			const int px = static_cast<int>(left + j);
+			const int py = static_cast<int>(top + i);
+			if (mapping->filterPixelColour(px, py, colour, surface))
+				surface->setPixel(px, py, static_cast<unsigned int>(colour));
 		}
 }

@@ -80,7 +80,10 @@ public:
 	// A source rectangle reaching past the picture is not repeated: that part stays undrawn.
 	void renderScaled(BaseEngine* engine, PixelSurface* surface, int dstX, int dstY, int dstW, int dstH,
 		int srcX, int srcY, int srcW, int srcH);
-	// Each destination pixel taken from where the mapping says (null: the default cropped mapping).
+	// Called while the surface is locked, in a frame or between frames: each destination pixel
+	// taken from where the mapping says (null: the default cropped mapping). Only the offsets
+	// inside the window are worked through, and during a partial redraw only those inside the
+	// dirty rectangle; with no redraw pending the whole window counts, as for the engine's filter.
 	void renderThroughMapping(BaseEngine* engine, PixelSurface* surface, int x, int y, int w, int h,
 		CoordinateMapping* mapping = nullptr) const;
 

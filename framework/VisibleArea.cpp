@@ -2,156 +2,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <typeinfo>
 
-#include "BaseEngine.h"
-#include "FilterPointsScaling.h"
-#include "FilterPointsTranslation.h"
+#include "FilterChain.h"
 #include "PixelSurface.h"
 
 namespace
 {
-struct AxisRange
-{
-	int64_t first;
-	int64_t last;
-};
-
-// What one of the framework's filters does to one axis: a move by an offset, or a zoom that
-// turns a value into a run of screen values (one value when compressing).
-struct AxisStep
-{
-	bool isMove;
-	int offset;
-	int stretch;
-	int compress;
-
-	int firstValue(int value) const
-	{
-		return isMove ? FilterPointsTranslation::moved(value, offset)
-					  : FilterPointsScaling::firstScreenValue(value, stretch, compress);
-	}
-	int lastValue(int value) const
-	{
-		return isMove ? FilterPointsTranslation::moved(value, offset)
-					  : FilterPointsScaling::lastScreenValue(value, stretch, compress);
-	}
-	bool isIdentity() const { return isMove ? offset == 0 : stretch == 1 && compress == 1; }
-};
-
-// The longest chain that is read; a longer one (a loop, say) is drawn point by point.
-const int longestChain = 32;
-
-// A chain of the framework's own filters, axis by axis, and where it ends: in the engine's
-// clip, or on the surface itself.
-struct Chain
-{
-	AxisStep x[longestChain];
-	AxisStep y[longestChain];
-	int length = 0;
-	const EngineClipFilter* clip = nullptr;
-
-	void add(const AxisStep& xStep, const AxisStep& yStep)
-	{
-		// Steps that change nothing are left out: most chains in use then need no search.
-		if (xStep.isIdentity() && yStep.isIdentity())
-			return;
-		x[length] = xStep;
-		y[length] = yStep;
-		++length;
-	}
-};
-
-// Follows the chain through each filter's next filter. False as soon as a filter is not
-// exactly one of the framework's own: a class of the program's, even one derived from them,
-// may do anything with a point, and is told nothing about it in advance.
-bool readChain(FilterPoints* filter, Chain& chain)
-{
-	for (int read = 0; filter != nullptr; ++read)
-	{
-		if (read == longestChain)
-			return false;
-		const std::type_info& type = typeid(*filter);
-		if (type == typeid(EngineClipFilter))
-		{
-			chain.clip = static_cast<const EngineClipFilter*>(filter);
-			return true;
-		}
-		if (type == typeid(FilterPointsTranslation))
-		{
-			const auto* move = static_cast<const FilterPointsTranslation*>(filter);
-			chain.add({true, move->getXOffset(), 1, 1}, {true, move->getYOffset(), 1, 1});
-			filter = move->getNext();
-		}
-		else if (type == typeid(FilterPointsScaling))
-		{
-			const auto* zoom = static_cast<const FilterPointsScaling*>(filter);
-			chain.add({false, 0, zoom->getXStretch(), zoom->getXCompress()},
-				{false, 0, zoom->getYStretch(), zoom->getYCompress()});
-			filter = zoom->getNext();
-		}
-		else
-		{
-			return false;
-		}
-	}
-	return true;
-}
-
-// The first and last screen values the steps make of a virtual value. Each step turns a run of
-// consecutive values into a run of consecutive values, both ends moving the same way as the
-// value, so one virtual value becomes exactly the screen values between these two.
-int firstScreenValue(const AxisStep* steps, int count, int value)
-{
-	for (int i = 0; i < count; ++i)
-		value = steps[i].firstValue(value);
-	return value;
-}
-
-int lastScreenValue(const AxisStep* steps, int count, int value)
-{
-	for (int i = 0; i < count; ++i)
-		value = steps[i].lastValue(value);
-	return value;
-}
-
-const AxisRange emptyRange{1, 0};
-
-// The virtual values whose screen values meet [first, last]: those whose first screen value is
-// at most last and whose last one is at least first. Both ends grow with the value, so each
-// condition holds on one side of a boundary, found by bisection with the filters' own arithmetic.
-AxisRange landingValues(const AxisStep* steps, int count, int first, int last)
-{
-	if (first > last)
-		return emptyRange;
-	if (count == 0)
-		return {first, last};
-	if (firstScreenValue(steps, count, INT_MIN) > last || lastScreenValue(steps, count, INT_MAX) < first)
-		return emptyRange;
-	int64_t low = INT_MIN;
-	int64_t high = INT_MAX;
-	while (low < high)
-	{
-		const int64_t middle = low + (high - low + 1) / 2;
-		if (firstScreenValue(steps, count, static_cast<int>(middle)) <= last)
-			low = middle;
-		else
-			high = middle - 1;
-	}
-	const int64_t lastLanding = low;
-	low = INT_MIN;
-	high = INT_MAX;
-	while (low < high)
-	{
-		const int64_t middle = low + (high - low) / 2;
-		if (lastScreenValue(steps, count, static_cast<int>(middle)) >= first)
-			high = middle;
-		else
-			low = middle + 1;
-	}
-	return {low, lastLanding};
-}
-
 bool clip(int64_t& first, int64_t& last, int64_t min, int64_t max)
 {
 	first = std::max(first, min);
@@ -185,16 +41,25 @@ VisibleArea VisibleArea::everyPoint()
 
 VisibleArea VisibleArea::throughFilter(const PixelSurface& surface)
 {
-	Chain chain;
-	if (!readChain(surface.getFilter(), chain))
+	FilterChain chain;
+	if (!chain.read(surface.getFilter()))
 		return everyPoint();
-	// Points the clip accepts are written, or reported when they miss the surface.
-	const bool clipped = chain.clip != nullptr;
-	const int right = clipped ? chain.clip->getRight() : surface.getWidth() - 1;
-	const int bottom = clipped ? chain.clip->getBottom() : surface.getHeight() - 1;
-	const AxisRange x = landingValues(chain.x, chain.length, clipped ? chain.clip->getLeft() : 0, right);
-	const AxisRange y = landingValues(chain.y, chain.length, clipped ? chain.clip->getTop() : 0, bottom);
-	return VisibleArea(x.first, x.last, y.first, y.last, !clipped);
+	if (chain.endsInClip())
+		return clippedBy(chain);
+	// Points that miss the surface are reported.
+	return landing(chain, 0, surface.getWidth() - 1, 0, surface.getHeight() - 1, true);
+}
+
+VisibleArea VisibleArea::clippedBy(const FilterChain& chain)
+{
+	return landing(chain, chain.clipLeft(), chain.clipRight(), chain.clipTop(), chain.clipBottom(), false);
+}
+
+VisibleArea VisibleArea::landing(const FilterChain& chain, int left, int right, int top, int bottom, bool reportsOutside)
+{
+	const FilterChain::Run x = chain.landingColumns(left, right);
+	const FilterChain::Run y = chain.landingRows(top, bottom);
+	return VisibleArea(x.first, x.last, y.first, y.last, reportsOutside);
 }
 
 VisibleArea VisibleArea::ofSurface(const PixelSurface& surface)

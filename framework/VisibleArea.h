@@ -1,10 +1,12 @@
 #pragma once
-// The virtual points a primitive offers through a surface's filter. Points the chain would drop
-// without trace are left out, so a shape with far-off corners costs what it can draw and no
+// The virtual points a primitive offers through a surface's filter, and the screen points of a
+// zoom block handed on to the filters after it. Points the chain would drop without trace are
+// left out, so a shape with far-off corners or a deep zoom costs what it can draw and no
 // coordinate it hands on overflows; every point someone could tell about is offered.
 
 #include <cstdint>
 
+class FilterChain;
 class PixelSurface;
 
 class VisibleArea
@@ -15,6 +17,9 @@ public:
 	// unseen; ending on the surface, each of the others prints an error line. Any other filter
 	// may put a point anywhere, so it gets every point there is.
 	static VisibleArea throughFilter(const PixelSurface& surface);
+	// Called by a filter that hands points to a chain read as ending in the engine's clip:
+	// the points the chain lands inside the clip's area; the others vanish unseen.
+	static VisibleArea clippedBy(const FilterChain& chain);
 	// Points written straight onto the surface; the others are skipped unreported.
 	static VisibleArea ofSurface(const PixelSurface& surface);
 	// Every point with int coordinates.
@@ -47,6 +52,8 @@ public:
 
 private:
 	VisibleArea(int64_t minX, int64_t maxX, int64_t minY, int64_t maxY, bool reportsOutside);
+	// The points the chain lands inside the screen area given (both ends included).
+	static VisibleArea landing(const FilterChain& chain, int left, int right, int top, int bottom, bool reportsOutside);
 
 	// Inclusive limits, always inside the int range.
 	int64_t m_minX;

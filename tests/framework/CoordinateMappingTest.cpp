@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "BaseEngine.h"
@@ -205,4 +206,25 @@ TEST_F(CoordinateMappingTest, MappedDrawUsesTheColourRules)
 	image.renderThroughMapping(&engine, surface, 20, 20, 10, 10, &mapping);
 	EXPECT_EQ(0x000000u, harness.foregroundPixel(20, 20));
 	EXPECT_EQ(patternColour(3, 4) & 0xFFFFFF, harness.foregroundPixel(23, 24));
+}
+
+// At the int limits the patterns still follow the true sums, and a mapped rectangle that ends
+// left of the window draws nothing and returns at once, in a whole and in a partial redraw.
+TEST_F(CoordinateMappingTest, PatternsAndMappedDrawsHoldAtTheIntLimits)
+{
+	CoordinateMappingRotateAndColour mapping;
+	mapping.setSecondPixelColour(0xFF0000);
+	mapping.setThirdPixelColour(0x0000FF);
+	EXPECT_EQ(0x0000FF, filtered(mapping, 0x00FF00, INT_MAX, 2)); // x + y = 2^31 + 1, a multiple of 3
+	EXPECT_EQ(0xFF0000, filtered(mapping, 0x00FF00, INT_MAX, 1)); // x + y = 2^31
+	mapping.setFourthPixelColour(0xFFFFFF);
+	EXPECT_EQ(0xFFFFFF, filtered(mapping, 0x00FF00, INT_MAX - 1, INT_MAX)); // x + 2y, a multiple of 4
+
+	image.renderThroughMapping(&engine, surface, INT_MIN + 3, 0, -5, 10);
+	EXPECT_EQ(1000 * 700, harness.countForegroundPixels(0, 0, 1000, 700, 0x000000));
+	engine.renderFrame();
+	engine.redrawArea(0, 0, 50, 50);
+	const unsigned int background = harness.foregroundPixel(0, 0);
+	image.renderThroughMapping(&engine, surface, INT_MIN + 3, 0, -5, 10);
+	EXPECT_EQ(1000 * 700, harness.countForegroundPixels(0, 0, 1000, 700, background));
 }

@@ -427,6 +427,58 @@ TEST(ProgramFilterTest, FrameworkChainsLandWhatThePointByPointWalkLands)
 	}
 }
 
+// A deep zoom ending in the engine's clip lands, during a partial redraw, what its point-by-point
+// walk lands (the same chain with a filter of the program's that changes nothing behind the
+// zoom), with the scroll before or after it; a block far larger than the window fills the
+// redraw area as it is when drawn.
+TEST(ProgramFilterTest, DeepZoomLandsWhatThePointByPointWalkLands)
+{
+	SmallWindow window;
+	window.engine.renderFrame();
+	window.engine.redrawArea(20, 15, 90, 70);
+	FilterPoints* clip = window.engine.getEngineFilter();
+	ProgramFilter passOn;
+	passOn.change = [](int&, int&, unsigned int&) { return true; };
+	auto drawShapes = [](PixelSurface& s) {
+		s.drawRectangle(-5, -5, 6, 4, 0x0000FF);
+		s.drawOval(2, -3, 14, 9, 0xFF0000);
+		s.drawString(-40, -12, "Zoom", 0x00FF00);
+	};
+	for (int scrollFirst = 0; scrollFirst < 2; ++scrollFirst)
+	{
+		FilterPointsTranslation scroll(-3, 5, clip);
+		FilterPointsScaling zoom(12, 16, clip);
+		FilterPoints* head = &scroll;
+		if (scrollFirst == 1)
+			scroll.setNext(&zoom);
+		else
+			head = &zoom;
+		FilterPoints* afterZoom = scrollFirst == 1 ? clip : static_cast<FilterPoints*>(&scroll);
+		passOn.next = afterZoom;
+		std::vector<unsigned int> expected, drawn;
+		for (FilterPoints* behindZoom : {static_cast<FilterPoints*>(&passOn), afterZoom})
+		{
+			zoom.setNext(behindZoom);
+			window.surface->fill(paper);
+			window.surface->setFilter(head);
+			drawShapes(*window.surface);
+			std::vector<unsigned int>& pixels = behindZoom == afterZoom ? drawn : expected;
+			for (int x = 0; x < SmallWindow::width; ++x)
+				for (int y = 0; y < SmallWindow::height; ++y)
+					pixels.push_back(window.surface->getPixel(x, y));
+		}
+		EXPECT_TRUE(expected == drawn) << "scroll first " << scrollFirst;
+		EXPECT_NE(std::vector<unsigned int>(drawn.size(), 0xFF000000u | paper), drawn);
+
+		// The area grown to the window's corner: screen columns 0 to 111, rows 0 to 86.
+		window.engine.redrawArea(0, 0, 5, 5);
+		window.surface->fill(paper);
+		zoom.setFactors(999999, 999999);
+		window.surface->drawRectangle(-40, -40, 40, 40, ink);
+		EXPECT_EQ(112 * 87, static_cast<int>(window.pixelsOf(ink).size())) << "scroll first " << scrollFirst;
+	}
+}
+
 TEST_F(DrawingPrimitivesTest, AnglesRunClockwiseOnScreen)
 {
 	const double pi = 3.141592653589793;

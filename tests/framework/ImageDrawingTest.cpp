@@ -152,6 +152,16 @@ TEST_F(ImageDrawingTest, DefaultMappingDrawsThePictureUnchangedAndCropped)
 	EXPECT_EQ(black, pixel(0, 40));
 }
 
+// Between frames the engine's filter takes every point, so a mapped draw lands then too.
+TEST_F(ImageDrawingTest, MappedDrawWithNoRedrawPendingDraws)
+{
+	ImageHandle image = pattern(10, 10);
+	engine.renderFrame();
+	ASSERT_FALSE(engine.isRedrawPending());
+	image.renderThroughMapping(&engine, surface, 40, 20, 10, 10, nullptr);
+	EXPECT_EQ(rgb(patternColour(3, 4)), pixel(43, 24));
+}
+
 TEST_F(ImageDrawingTest, RotatingMappingTurnsThePicture)
 {
 	ImageHandle image = pattern(10, 10);
