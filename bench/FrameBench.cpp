@@ -17,6 +17,7 @@
 #include "FontEntry.h"
 #include "PassOnFilter.h"
 #include "PlainFloors.h"
+#include "WholeFrames.h"
 
 namespace
 {
@@ -64,17 +65,7 @@ BenchEngine& sharedEngine()
 
 void BM_FullFrameWithObjects(benchmark::State& state)
 {
-	BenchEngine& engine = sharedEngine();
-	FloorRatio ratio;
-	for (auto _ : state)
-	{
-		ratio.timeSubject([&] {
-			engine.requestFullRedraw();
-			engine.renderFrame();
-		});
-		ratio.timeFloor([&] { PlainFloors::presentFrame(engine); });
-	}
-	ratio.report(state);
+	WholeFrames::timeAgainstPresentation(state, sharedEngine());
 }
 BENCHMARK(BM_FullFrameWithObjects)->Apply(FloorRatio::repeated);
 

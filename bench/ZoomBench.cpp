@@ -7,7 +7,7 @@
 
 #include "BenchEngines.h"
 #include "FloorRatio.h"
-#include "PlainFloors.h"
+#include "WholeFrames.h"
 #include "zoompan/ZoomPanDemo.h"
 
 namespace
@@ -32,16 +32,7 @@ void BM_ZoomSampleFrameAfterWheelSteps(benchmark::State& state)
 {
 	ZoomPanDemo& engine = zoomEngine();
 	zoomInSteps(engine, static_cast<int>(state.range(0)));
-	FloorRatio ratio;
-	for (auto _ : state)
-	{
-		ratio.timeSubject([&] {
-			engine.requestFullRedraw();
-			engine.renderFrame();
-		});
-		ratio.timeFloor([&] { PlainFloors::presentFrame(engine); });
-	}
-	ratio.report(state);
+	WholeFrames::timeAgainstPresentation(state, engine);
 }
 BENCHMARK(BM_ZoomSampleFrameAfterWheelSteps)->Arg(0)->Arg(200)->Arg(2000)->Apply(FloorRatio::repeated);
 } // namespace

@@ -48,7 +48,7 @@ protected:
 	PixelSurface* surface = nullptr;
 };
 
-// The measuring window: 160 x 120, drawn on the background through the engine's clip.
+// A small measuring window: 160 x 120, drawn on the background through the engine's clip.
 struct SmallWindow
 {
 	static const int width = 160;
