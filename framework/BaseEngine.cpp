@@ -27,12 +27,6 @@ int screenSizeOfOnePixel(int screenOfOne, int screenOfZero)
 	return std::max(1, clampToInt(static_cast<long long>(screenOfOne) - screenOfZero));
 }
 
-// How many values run from first to last, both included.
-int valuesFromTo(int first, int last)
-{
-	return clampToInt(static_cast<long long>(last) - first + 1);
-}
-
 // Initialised engines not yet destroyed. Never freed: an engine held in a static may be
 // destroyed after every other static.
 std::vector<BaseEngine*>& liveEngines()

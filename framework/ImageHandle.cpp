@@ -11,9 +11,11 @@
 #include "BaseEngine.h"
 #include "CoordinateMapping.h"
 #include "CroppedCoordinateMapping.h"
+#include "FilterChain.h"
 #include "PixelSurface.h"
 #include "RawImageData.h"
 #include "SaturatingInt.h"
+#include "VisibleArea.h"
 
 namespace
 {
@@ -42,6 +44,48 @@ int64_t scaledSource(int start, int d, int sourceSize, int destinationSize)
 {
 	const int64_t step = (static_cast<int64_t>(sourceSize) << 16) / destinationSize;
 	return start + ((step / 2 + d * step) >> 16);
+}
+
+// Virtual bounds, all four inclusive.
+struct RedrawnPoints
+{
+	int64_t left, top, right, bottom;
+};
+
+// The virtual points a partial frame can change when drawn on the surface. Through a chain of
+// the framework's own filters ending in the engine's clip these are exactly the points landing
+// in the area the clip accepts, its right column and bottom row included; under a zoom-out
+// several virtual columns and rows land on each screen one. Through any other filter nothing
+// tells where points land, and the dirty rectangle, both ends included, is taken.
+RedrawnPoints partialFramePoints(const BaseEngine& engine, const PixelSurface& surface)
+{
+	FilterChain chain;
+	if (chain.read(surface.getFilter()) && chain.endsInClip())
+	{
+		const VisibleArea landing = VisibleArea::clippedBy(chain);
+		return {landing.minX(), landing.minY(), landing.maxX(), landing.maxY()};
+	}
+	return {engine.getDirtyVirtualLeft(), engine.getDirtyVirtualTop(), engine.getDirtyVirtualRight(),
+		engine.getDirtyVirtualBottom()};
+}
+
+// The screen area of the surface a blit may change: what the engine's clip accepts. During a
+// partial redraw the surface's redraw bounds end at the dirty rectangle's right column and
+// bottom row, which the clip accepts too; during a whole redraw they end one past the surface.
+SDL_Rect redrawClip(const PixelSurface& surface)
+{
+	const BaseEngine* engine = surface.getEngine();
+	const bool partial = engine != nullptr && !engine->isWholeScreenRedraw();
+	const int right = partial ? std::min(surface.getRedrawScreenMaxX(), surface.getWidth() - 1)
+							  : surface.getRedrawScreenMaxX() - 1;
+	const int bottom = partial ? std::min(surface.getRedrawScreenMaxY(), surface.getHeight() - 1)
+							   : surface.getRedrawScreenMaxY() - 1;
+	SDL_Rect clip;
+	clip.x = surface.getRedrawScreenMinX();
+	clip.y = surface.getRedrawScreenMinY();
+	clip.w = valuesFromTo(clip.x, right);
+	clip.h = valuesFromTo(clip.y, bottom);
+	return clip;
 }
 } // namespace
 
@@ -284,11 +328,7 @@ void ImageHandle::renderScaled(BaseEngine* engine, PixelSurface* surface, int ds
 	const int scaledH = static_cast<int>(scaledHeight);
 
 	// Only the part inside the redraw area is ever produced, so a high zoom costs what is seen.
-	SDL_Rect clip;
-	clip.x = surface->getRedrawScreenMinX();
-	clip.y = surface->getRedrawScreenMinY();
-	clip.w = surface->getRedrawScreenMaxX() - clip.x;
-	clip.h = surface->getRedrawScreenMaxY() - clip.y;
+	const SDL_Rect clip = redrawClip(*surface);
 	const int visibleX1 = std::max(sx1, clip.x);
 	const int visibleY1 = std::max(sy1, clip.y);
 	const int visibleX2 = std::min(sx2, clip.x + clip.w);
@@ -364,10 +404,6 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 	const int vB = engine->toVirtualY(engine->getWindowHeight());
 	// With no redraw pending the engine's filter accepts every point, as for a whole redraw.
 	const bool partial = engine->isRedrawPending() && !engine->isWholeScreenRedraw();
-	const int dirtyL = engine->getDirtyVirtualLeft();
-	const int dirtyT = engine->getDirtyVirtualTop();
-	const int dirtyR = engine->getDirtyVirtualRight();
-	const int dirtyB = engine->getDirtyVirtualBottom();
 
 	// Worked out in 64 bits: a rectangle at the int limits, or one of negative size, then
 	// clips like any other instead of wrapping round.
@@ -375,16 +411,11 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 	const int64_t top = y;
 	const int64_t right = left + w;
 	const int64_t bottom = top + h;
-	if (partial)
-	{
-		if (right < dirtyL || left > dirtyR || bottom < dirtyT || top > dirtyB)
-			return;
-	}
-	else if (left > vR || right < vL || top > vB || bottom < vT)
+	if (!partial && (left > vR || right < vL || top > vB || bottom < vT))
 		return;
 
-	// The offsets (j, i) of the rectangle that can show: inside the window, and inside the
-	// dirty rectangle during a partial redraw. Every point they give lies in the int range.
+	// The offsets (j, i) of the rectangle that can show: inside the window, and during a partial
+	// redraw inside what the frame changes. Every point they give lies in the int range.
 	int64_t xs = 0, xe = w, ys = 0, ye = h;
 	if (left + xs < vL) xs = vL - left;
 	if (top + ys < vT) ys = vT - top;
@@ -392,10 +423,11 @@ void ImageHandle::renderThroughMapping(BaseEngine* engine, PixelSurface* surface
 	if (top + ye > vB) ye = vB - top;
 	if (partial)
 	{
-		if (dirtyL > left + xs) xs = dirtyL - left;
-		if (dirtyT > top + ys) ys = dirtyT - top;
-		if (dirtyR < left + xe) xe = dirtyR - left;
-		if (dirtyB < top + ye) ye = dirtyB - top;
+		const RedrawnPoints redrawn = partialFramePoints(*engine, *surface);
+		xs = std::max(xs, redrawn.left - left);
+		ys = std::max(ys, redrawn.top - top);
+		xe = std::min(xe, redrawn.right + 1 - left);
+		ye = std::min(ye, redrawn.bottom + 1 - top);
 	}
 	if (xe <= xs || ye <= ys)
 		return;

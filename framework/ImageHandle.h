@@ -75,15 +75,19 @@ public:
 	// Pixels other than the transparent colour, mixed percent : (100 - percent) with the surface.
 	void renderBlended(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h,
 		int transparent, int percent) const;
-	// The source rectangle stretched onto the destination rectangle, honouring the image's
-	// alpha. Shrunk and resized copies have no SDL surface and draw nothing this way.
-	// A source rectangle reaching past the picture is not repeated: that part stays undrawn.
+	// Called while the surface is locked, during a frame: the source rectangle stretched onto
+	// the destination rectangle, honouring the image's alpha, clipped to the screen area the
+	// frame changes (in a partial frame the area the engine's clip accepts, the dirty
+	// rectangle's right column and bottom row included; with no redraw pending nothing).
+	// Shrunk and resized copies have no SDL surface and draw nothing this way. A source
+	// rectangle reaching past the picture is not repeated: that part stays undrawn.
 	void renderScaled(BaseEngine* engine, PixelSurface* surface, int dstX, int dstY, int dstW, int dstH,
 		int srcX, int srcY, int srcW, int srcH);
 	// Called while the surface is locked, in a frame or between frames: each destination pixel
 	// taken from where the mapping says (null: the default cropped mapping). Only the offsets
-	// inside the window are worked through, and during a partial redraw only those inside the
-	// dirty rectangle; with no redraw pending the whole window counts, as for the engine's filter.
+	// inside the window are worked through, and during a partial redraw only those whose points
+	// the engine's clip can accept (under a zoom-out every virtual column and row landing on
+	// the accepted area); with no redraw pending the whole window counts, as for the engine's filter.
 	void renderThroughMapping(BaseEngine* engine, PixelSurface* surface, int x, int y, int w, int h,
 		CoordinateMapping* mapping = nullptr) const;
 

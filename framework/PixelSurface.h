@@ -109,9 +109,15 @@ public:
 	int toScreenX(int x) const;
 	int toScreenY(int y) const;
 
-	// The part of this surface that the engine's current redraw touches, in screen pixels and
-	// in virtual coordinates (the whole surface during a full redraw): drawing code may skip
-	// what lies outside it.
+	// Called by drawing code during a frame to skip what the frame cannot change: the part of
+	// this surface the engine's current redraw touches, in screen pixels and in virtual
+	// coordinates. The minimum is the first column or row that can change. During a whole
+	// redraw (or without an engine) the maximum is one past the last: the surface's width or
+	// height, or its virtual value. During a partial redraw it is the dirty rectangle's right
+	// column or bottom row, which the engine's clip still accepts, unless the surface's edge
+	// (as above) comes first. Under a zoom-out further virtual columns and rows than the virtual
+	// bounds take in land on the first and last screen ones. With no redraw pending the dirty
+	// rectangle is empty, and so is the area.
 	int getRedrawScreenMinX() const;
 	int getRedrawScreenMinY() const;
 	int getRedrawScreenMaxX() const;

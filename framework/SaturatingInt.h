@@ -20,3 +20,9 @@ inline int saturatingAdd(int a, int b)
 {
 	return clampToInt(static_cast<long long>(a) + b);
 }
+
+// How many values run from first to last, both included (0 or less when last < first).
+inline int valuesFromTo(int first, int last)
+{
+	return clampToInt(static_cast<long long>(last) - first + 1);
+}

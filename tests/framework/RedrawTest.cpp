@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "BaseEngine.h"
 #include "DisplayableObject.h"
 #include "EngineHarness.h"
 #include "FilterPointsScaling.h"
+#include "ImageHandle.h"
+#include "ImageManager.h"
+#include "MappableImageObject.h"
+#include "TestImages.h"
 
 namespace
 {
@@ -31,15 +36,34 @@ public:
 };
 
 // Draws only when a frame needs it, as the card sample's tokens do.
-class SkippingObject : public DisplayableObject
+template <typename Drawn>
+class Skipping : public Drawn
 {
 public:
-	using DisplayableObject::DisplayableObject;
+	using Drawn::Drawn;
 	void draw() override
 	{
-		if (m_engine->isWholeScreenRedraw() || overlapsRedrawArea())
-			DisplayableObject::draw();
+		if (this->getEngine()->isWholeScreenRedraw() || this->overlapsRedrawArea())
+			Drawn::draw();
 	}
+};
+
+// A picture stretched to twice its size by the scaled blit, as the card sample draws cards.
+class ScaledPicture : public DisplayableObject
+{
+public:
+	ScaledPicture(int x, int y, BaseEngine* engine, const ImageHandle& picture)
+		: DisplayableObject(x, y, engine, 2 * picture.getWidth(), 2 * picture.getHeight(), true), m_picture(picture)
+	{
+	}
+	void draw() override
+	{
+		m_picture.renderScaled(m_engine, m_engine->getForegroundSurface(), getLeftEdge(), getTopEdge(), m_width,
+			m_height, 0, 0, m_picture.getWidth(), m_picture.getHeight());
+	}
+
+private:
+	ImageHandle m_picture;
 };
 
 std::vector<Uint32> foregroundPixels(BaseEngine& engine)
@@ -155,11 +179,15 @@ TEST_F(RedrawTest, ObjectsSeeWhetherTheyMeetTheDirtyArea)
 
 TEST_F(RedrawTest, EveryPartialFrameEqualsAWholeRedrawAtAnyZoom)
 {
-	// Still boxes along the path, each drawing only where the frame needs it, under a mover
-	// that asks for its old and new area around every step.
+	// Still boxes and pictures (one mapped, one scaled) along the path, each drawing only where
+	// the frame needs it, under a mover that asks for its old and new area around every step.
 	for (int x = 20; x < 140; x += 7)
 		for (int y = 40; y < 90; y += 6)
-			engine.appendObject(new SkippingObject(x, y, &engine, 3, 3, true));
+			engine.appendObject(new Skipping<DisplayableObject>(x, y, &engine, 3, 3, true));
+	TestImageDirectory images;
+	const std::string picture = images.writePng("picture.png", 9, 7, patternColour);
+	engine.appendObject(new Skipping<MappableImageObject>(nullptr, 44, 52, &engine, picture));
+	engine.appendObject(new Skipping<ScaledPicture>(66, 58, &engine, ImageManager::loadImage(picture)));
 	DisplayableObject* mover = new DisplayableObject(30, 50, &engine, 7, 5, true);
 	mover->setColour(objectColour);
 	engine.appendObject(mover);
@@ -189,6 +217,8 @@ TEST_F(RedrawTest, EveryPartialFrameEqualsAWholeRedrawAtAnyZoom)
 		EXPECT_EQ(0, staleFrames);
 	}
 	engine.getForegroundSurface()->setFilter(engine.getEngineFilter());
+	engine.removeAllObjects(true);
+	ImageManager::deleteInstance();
 }
 
 TEST_F(RedrawTest, AreasAtTheIntLimitsAndDeepZoomsStopThereAndRedrawTheWindow)
