@@ -71,15 +71,16 @@ RedrawnPoints partialFramePoints(const BaseEngine& engine, const PixelSurface& s
 
 // The screen area of the surface a blit may change: what the engine's clip accepts. During a
 // partial redraw the surface's redraw bounds end at the dirty rectangle's right column and
-// bottom row, which the clip accepts too; during a whole redraw they end one past the surface.
+// bottom row, which the clip accepts too. During a whole redraw, and with no redraw pending
+// (drawing outside a frame), the clip accepts the whole surface.
 SDL_Rect redrawClip(const PixelSurface& surface)
 {
 	const BaseEngine* engine = surface.getEngine();
-	const bool partial = engine != nullptr && !engine->isWholeScreenRedraw();
-	const int right = partial ? std::min(surface.getRedrawScreenMaxX(), surface.getWidth() - 1)
-							  : surface.getRedrawScreenMaxX() - 1;
-	const int bottom = partial ? std::min(surface.getRedrawScreenMaxY(), surface.getHeight() - 1)
-							   : surface.getRedrawScreenMaxY() - 1;
+	const bool partial = engine != nullptr && engine->isRedrawPending() && !engine->isWholeScreenRedraw();
+	if (!partial)
+		return {0, 0, surface.getWidth(), surface.getHeight()};
+	const int right = std::min(surface.getRedrawScreenMaxX(), surface.getWidth() - 1);
+	const int bottom = std::min(surface.getRedrawScreenMaxY(), surface.getHeight() - 1);
 	SDL_Rect clip;
 	clip.x = surface.getRedrawScreenMinX();
 	clip.y = surface.getRedrawScreenMinY();

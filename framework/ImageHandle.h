@@ -75,10 +75,10 @@ public:
 	// Pixels other than the transparent colour, mixed percent : (100 - percent) with the surface.
 	void renderBlended(PixelSurface* surface, int srcX, int srcY, int dstX, int dstY, int w, int h,
 		int transparent, int percent) const;
-	// Called while the surface is locked, during a frame: the source rectangle stretched onto
-	// the destination rectangle, honouring the image's alpha, clipped to the screen area the
-	// frame changes (in a partial frame the area the engine's clip accepts, the dirty
-	// rectangle's right column and bottom row included; with no redraw pending nothing).
+	// Called while the surface is locked: the source rectangle stretched onto the destination
+	// rectangle, honouring the image's alpha, clipped to what the engine's clip accepts (in a
+	// partial frame the dirty rectangle, its right column and bottom row included; in a whole
+	// frame or with no redraw pending the whole surface).
 	// Shrunk and resized copies have no SDL surface and draw nothing this way. A source
 	// rectangle reaching past the picture is not repeated: that part stays undrawn.
 	void renderScaled(BaseEngine* engine, PixelSurface* surface, int dstX, int dstY, int dstW, int dstH,

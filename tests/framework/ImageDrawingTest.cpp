@@ -153,13 +153,15 @@ TEST_F(ImageDrawingTest, DefaultMappingDrawsThePictureUnchangedAndCropped)
 }
 
 // Between frames the engine's filter takes every point, so a mapped draw lands then too.
-TEST_F(ImageDrawingTest, MappedDrawWithNoRedrawPendingDraws)
+TEST_F(ImageDrawingTest, MappedAndScaledDrawsWithNoRedrawPendingDraw)
 {
 	ImageHandle image = pattern(10, 10);
 	engine.renderFrame();
 	ASSERT_FALSE(engine.isRedrawPending());
 	image.renderThroughMapping(&engine, surface, 40, 20, 10, 10, nullptr);
 	EXPECT_EQ(rgb(patternColour(3, 4)), pixel(43, 24));
+	image.renderScaled(&engine, surface, 100, 20, 10, 10, 0, 0, 10, 10);
+	EXPECT_EQ(rgb(patternColour(3, 4)), pixel(103, 24));
 }
 
 TEST_F(ImageDrawingTest, RotatingMappingTurnsThePicture)
