@@ -23,13 +23,6 @@ namespace
 // rounding below inside int range).
 const double largestSamplePoint = 1e9;
 
-// a + b, held within the int range.
-int saturatedSum(int a, int b)
-{
-	const int64_t sum = static_cast<int64_t>(a) + b;
-	return static_cast<int>(std::min<int64_t>(std::max<int64_t>(sum, INT_MIN), INT_MAX));
-}
-
 int mixChannel(int image, int surface, int percent, int shift)
 {
 	int c = (image >> shift) & 0xFF;
@@ -316,8 +309,8 @@ void ImageHandle::renderScaled(BaseEngine* engine, PixelSurface* surface, int ds
 	SDL_Surface* target = surface->getSDLSurface();
 	const int sx1 = engine->toScreenX(dstX);
 	const int sy1 = engine->toScreenY(dstY);
-	const int sx2 = engine->toScreenX(saturatedSum(dstX, dstW));
-	const int sy2 = engine->toScreenY(saturatedSum(dstY, dstH));
+	const int sx2 = engine->toScreenX(saturatingAdd(dstX, dstW));
+	const int sy2 = engine->toScreenY(saturatingAdd(dstY, dstH));
 	if (!target || sx2 < 0 || sy2 < 0 || sx1 >= surface->getWidth() || sy1 >= surface->getHeight())
 		return;
 	// A scaled size beyond the int range cannot be blitted (nor stepped through) at all.
