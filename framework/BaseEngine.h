@@ -235,6 +235,7 @@ public:
 	{
 		return m_engineFilter.filterPoint(surface, x, y, colour);
 	}
+	// The engine's clip as a filter: the last link of every chain a program builds.
 	FilterPoints* getEngineFilter() { return &m_engineFilter; }
 
 	// Main loop.
@@ -262,6 +263,7 @@ public:
 	void pause();
 	void unpause();
 	bool isPaused() const { return m_paused; }
+	// Where the loop reads its tick count (SDL_GetTicks when empty); tests give the engine its time.
 	void setTickSource(TickSource source) { m_tickSource = std::move(source); }
 	// Each iteration first waits for one event: no updates happen while none arrive.
 	void setWaitForEvents(bool wait) { m_waitForEvents = wait; }

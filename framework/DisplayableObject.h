@@ -48,6 +48,8 @@ public:
 	// onMouseDownNotHandled() is not called.
 	virtual bool offerClick(int button, int x, int y) { (void)button; (void)x; (void)y; return false; }
 
+	// The engine the object belongs to (not owned) and its position: the corner or the centre,
+	// as chosen at construction.
 	BaseEngine* getEngine() const { return m_engine; }
 	int getX() const { return m_x; }
 	int getY() const { return m_y; }
@@ -64,12 +66,14 @@ public:
 	int getCentreX() const { return getLeftEdge() + m_width / 2; }
 	int getCentreY() const { return getTopEdge() + m_height / 2; }
 
+	// Visibility and colour take effect at the next frame that draws the object; neither asks for one.
 	bool isVisible() const { return m_visible; }
 	void setVisible(bool visible) { m_visible = visible; }
 	unsigned int getColour() const { return m_colour; }
 	void setColour(unsigned int colour) { m_colour = colour; }
 	// The draw offsets are kept as they were.
 	void setSize(int width, int height) { m_width = width; m_height = height; }
+	// False: the container only drops the object when it removes it, and its owner deletes it.
 	void setDeleteOnRemoval(bool deleteOnRemoval) { m_deleteOnRemoval = deleteOnRemoval; }
 
 	// The engine's draw and update passes mark the objects they have handled; programs leave it alone.
