@@ -79,6 +79,18 @@ struct SmallWindow
 					found.emplace_back(x, y);
 		return found;
 	}
+	// Every window pixel, in drawing-surface order, after draw on paper through the chain at head.
+	std::vector<unsigned int> drawnThrough(FilterPoints* head, const std::function<void(PixelSurface&)>& draw)
+	{
+		surface->fill(paper);
+		surface->setFilter(head);
+		draw(*surface);
+		std::vector<unsigned int> pixels;
+		for (int x = 0; x < width; ++x)
+			for (int y = 0; y < height; ++y)
+				pixels.push_back(surface->getPixel(x, y));
+		return pixels;
+	}
 };
 
 // A filter of the program's own: moves, drops or recolours a point, then hands it on.
@@ -411,17 +423,8 @@ TEST(ProgramFilterTest, FrameworkChainsLandWhatThePointByPointWalkLands)
 		ProgramFilter passOn;
 		passOn.change = [](int&, int&, unsigned int&) { return true; };
 		passOn.next = &first;
-		std::vector<unsigned int> expected, drawn;
-		for (FilterPoints* head : {static_cast<FilterPoints*>(&passOn), static_cast<FilterPoints*>(&first)})
-		{
-			window.surface->fill(paper);
-			window.surface->setFilter(head);
-			drawShapes(*window.surface);
-			std::vector<unsigned int>& pixels = head == &first ? drawn : expected;
-			for (int x = 0; x < SmallWindow::width; ++x)
-				for (int y = 0; y < SmallWindow::height; ++y)
-					pixels.push_back(window.surface->getPixel(x, y));
-		}
+		const std::vector<unsigned int> expected = window.drawnThrough(&passOn, drawShapes);
+		const std::vector<unsigned int> drawn = window.drawnThrough(&first, drawShapes);
 		EXPECT_TRUE(expected == drawn) << "orders " << zoomFirst;
 		EXPECT_NE(std::vector<unsigned int>(drawn.size(), 0xFF000000u | paper), drawn);
 	}
@@ -444,29 +447,16 @@ TEST(ProgramFilterTest, DeepZoomLandsWhatThePointByPointWalkLands)
 		s.drawOval(2, -3, 14, 9, 0xFF0000);
 		s.drawString(-40, -12, "Zoom", 0x00FF00);
 	};
-	for (int scrollFirst = 0; scrollFirst < 2; ++scrollFirst)
+	for (bool scrollFirst : {false, true})
 	{
-		FilterPointsTranslation scroll(-3, 5, clip);
-		FilterPointsScaling zoom(12, 16, clip);
-		FilterPoints* head = &scroll;
-		if (scrollFirst == 1)
-			scroll.setNext(&zoom);
-		else
-			head = &zoom;
-		FilterPoints* afterZoom = scrollFirst == 1 ? clip : static_cast<FilterPoints*>(&scroll);
+		FilterPointsScaling zoom(12, 16, &passOn);
+		FilterPointsTranslation scroll(-3, 5, scrollFirst ? &zoom : clip);
+		FilterPoints* head = scrollFirst ? static_cast<FilterPoints*>(&scroll) : &zoom;
+		FilterPoints* afterZoom = scrollFirst ? clip : static_cast<FilterPoints*>(&scroll);
 		passOn.next = afterZoom;
-		std::vector<unsigned int> expected, drawn;
-		for (FilterPoints* behindZoom : {static_cast<FilterPoints*>(&passOn), afterZoom})
-		{
-			zoom.setNext(behindZoom);
-			window.surface->fill(paper);
-			window.surface->setFilter(head);
-			drawShapes(*window.surface);
-			std::vector<unsigned int>& pixels = behindZoom == afterZoom ? drawn : expected;
-			for (int x = 0; x < SmallWindow::width; ++x)
-				for (int y = 0; y < SmallWindow::height; ++y)
-					pixels.push_back(window.surface->getPixel(x, y));
-		}
+		const std::vector<unsigned int> expected = window.drawnThrough(head, drawShapes);
+		zoom.setNext(afterZoom);
+		const std::vector<unsigned int> drawn = window.drawnThrough(head, drawShapes);
 		EXPECT_TRUE(expected == drawn) << "scroll first " << scrollFirst;
 		EXPECT_NE(std::vector<unsigned int>(drawn.size(), 0xFF000000u | paper), drawn);
 

@@ -83,11 +83,6 @@ namespace
 			return SavedGame(m_file).read(*m_engine);
 		}
 
-		std::function<void()> saver()
-		{
-			return [this] { SavedGame(m_file).write(*m_engine); };
-		}
-
 		PlayerData player()
 		{
 			return { m_engine->getPlayerName(), m_engine->getShipIndex(), m_engine->getLives(), m_engine->getScore(),
@@ -226,12 +221,12 @@ TEST_F(SavedGameTest, FailedSaveKeepsThePreviousFile)
 
 TEST_F(SavedGameTest, SaveKeepsWhatAPlainWriteKeeps)
 {
-	expectSaveKeepsWhatAPlainWriteKeeps(m_file, saver());
+	expectSaveKeepsWhatAPlainWriteKeeps(m_file, [this] { SavedGame(m_file).write(*m_engine); });
 }
 
 TEST_F(SavedGameTest, PipeAtTheTemporaryNameNeitherStopsNorSpoilsTheSave)
 {
-	expectSaveIgnoresAPipeAtTheTemporaryName(m_file, saver());
+	expectSaveIgnoresAPipeAtTheTemporaryName(m_file, [this] { SavedGame(m_file).write(*m_engine); });
 }
 
 TEST_F(SavedGameTest, SaveIntoAMissingDirectoryFails)

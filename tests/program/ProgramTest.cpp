@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -163,6 +164,12 @@ protected:
 		return false;
 	}
 
+	// Starts the program with this command line from the test's working directory, its run directory.
+	void start(const std::vector<std::string>& command, const std::vector<std::string>& environment)
+	{
+		m_program = std::make_unique<ChildProcess>(command, environment, std::filesystem::current_path().string());
+	}
+
 	// What the program wrote so far, standard output first.
 	std::string report() const
 	{
@@ -194,10 +201,7 @@ protected:
 
 TEST_F(ProgramTest, PlayedFromTheMenuAndClosedItEndsNormallyWithStatusZero)
 {
-	char directory[4096];
-	ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
-	m_program = std::make_unique<ChildProcess>(std::vector<std::string>{TOLVANE_PROGRAM_PATH}, userEnvironment(),
-		directory);
+	start({TOLVANE_PROGRAM_PATH}, userEnvironment());
 	ASSERT_TRUE(m_program->waitForLine(menuBuilt, stepTimeoutMs)) << report();
 	const std::string window = findWindow();
 	ASSERT_FALSE(window.empty()) << report();
@@ -230,13 +234,10 @@ TEST_F(ProgramTest, EveryListedSampleStartedAndClosedEndsNormallyWithStatusZero)
 	EXPECT_TRUE(exitedWith(unknown, unknownSampleStatus)) << "status " << unknown;
 	EXPECT_EQ(unknownOutput, "") << "the list belongs on standard error";
 
-	char directory[4096];
-	ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
 	for (const std::string& name : names)
 	{
 		SCOPED_TRACE(name);
-		m_program = std::make_unique<ChildProcess>(std::vector<std::string>{TOLVANE_SAMPLES_PATH, name},
-			userEnvironment(), directory);
+		start({TOLVANE_SAMPLES_PATH, name}, userEnvironment());
 		// Every engine opens the default font before its window.
 		ASSERT_TRUE(m_program->waitForLine(defaultFontLoaded, stepTimeoutMs)) << report();
 		// The title names the sample between colons.
@@ -250,10 +251,7 @@ TEST_F(ProgramTest, EveryListedSampleStartedAndClosedEndsNormallyWithStatusZero)
 // with status 1 instead of running unseen.
 TEST_F(ProgramTest, WithoutADisplayItSaysSoAndEndsWithStatusOne)
 {
-	char directory[4096];
-	ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
-	m_program = std::make_unique<ChildProcess>(std::vector<std::string>{TOLVANE_PROGRAM_PATH},
-		std::vector<std::string>{"PATH=/usr/bin:/bin", displayWithoutServer()}, directory);
+	start({TOLVANE_PROGRAM_PATH}, {"PATH=/usr/bin:/bin", displayWithoutServer()});
 	const int status = m_program->finish(stepTimeoutMs);
 	EXPECT_TRUE(exitedWith(status, 1)) << "status " << status << "\n" << report();
 	EXPECT_NE(m_program->errorOutput().find(noDisplayReport), std::string::npos) << report();

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -496,20 +495,17 @@ std::vector<PieceState> writtenLayout()
 	return states;
 }
 
-std::string lineFor(int index, const PieceState& piece)
-{
-	char line[64];
-	std::snprintf(line, sizeof line, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", index, piece.x, piece.y, piece.rotation,
-		piece.sourceX, piece.sourceY);
-	return line;
-}
-
 std::string validState()
 {
-	const std::vector<PieceState> states = writtenLayout();
 	std::string text;
-	for (int i = 0; i < pieceCount; ++i)
-		text += lineFor(i, states[static_cast<size_t>(i)]);
+	char line[64];
+	int index = 0;
+	for (const PieceState& piece : writtenLayout())
+	{
+		std::snprintf(line, sizeof line, "%05dx%07dy%07dr%02dc%07dr%07d\r\n", index++, piece.x, piece.y,
+			piece.rotation, piece.sourceX, piece.sourceY);
+		text += line;
+	}
 	return text;
 }
 
@@ -520,18 +516,22 @@ std::string replaced(std::string text, size_t at, const std::string& with)
 	return text.replace(at, with.size(), with);
 }
 
-// The text of the line-th line of a state file, without its line feed.
+// The lines of a state file, without their line feeds.
 std::vector<std::string> fileLines(const std::string& content)
 {
+	std::istringstream in(content);
 	std::vector<std::string> lines;
-	size_t start = 0;
-	while (start < content.size())
-	{
-		const size_t end = std::min(content.find('\n', start), content.size());
-		lines.push_back(content.substr(start, end - start));
-		start = end + 1;
-	}
+	for (std::string line; std::getline(in, line);)
+		lines.push_back(line);
 	return lines;
+}
+
+std::string randomBytes(size_t size, std::mt19937& random)
+{
+	std::string bytes(size, ' ');
+	for (char& c : bytes)
+		c = static_cast<char>(random() % 256);
+	return bytes;
 }
 } // namespace
 
@@ -602,16 +602,11 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 	const std::string good = validState();
 	const size_t damaged = 7;  // written with turn 3, so a turn of 7 loads as the same turn
 	const size_t at = damaged * lineLength;
-	std::string garbage(3000, ' ');
 	std::mt19937 random(5);
-	for (char& c : garbage)
-		c = static_cast<char>(random() % 256);
 	std::set<int> everySlot;
 	for (int slot = 0; slot < pieceCount; ++slot)
 		everySlot.insert(slot);
-	std::set<int> fromTheCut;
-	for (int slot = 31; slot < pieceCount; ++slot)
-		fromTheCut.insert(slot);
+	const std::set<int> fromTheCut(everySlot.find(31), everySlot.end());
 	struct Case
 	{
 		const char* what;
@@ -630,7 +625,7 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 		{"source between cells", replaced(good, at + 25, "0000025"), {7}},
 		{"source left of the picture", replaced(good, at + 25, "-000050"), {7}},
 		{"source past the last row", replaced(good, at + 33, "0000300"), {7}},
-		{"garbage", garbage, everySlot},
+		{"garbage", randomBytes(3000, random), everySlot},
 	};
 	const std::vector<PieceState> written = writtenLayout();
 	for (const Case& c : cases)
@@ -678,9 +673,7 @@ TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndLoseOnlyTheirDamagedLines)
 			content.insert(random() % content.size(), std::string(random() % 1500, '9'));
 			break;
 		case 3:  // garbage only
-			content.assign(random() % 4000, ' ');
-			for (char& c : content)
-				c = static_cast<char>(random() % 256);
+			content = randomBytes(random() % 4000, random);
 			break;
 		default:  // a line removed or doubled, or left as it was
 			if (random() % 3 == 0)

@@ -31,12 +31,6 @@ std::string contentsOf(const std::string& path)
 	return text.str();
 }
 
-std::string savedContents(const std::string& path, const std::function<void()>& save)
-{
-	save();
-	return contentsOf(path);
-}
-
 // Root may open any file for writing, so the save runs as an ordinary user, for whom a
 // read-only file is one it cannot open. The directory is opened to that user as it would be
 // to its owner, so only the file's own mode stands in the way.
@@ -58,11 +52,13 @@ void saveAsOrdinaryUser(const std::string& directory, const std::function<void()
 
 void expectSaveKeepsWhatAPlainWriteKeeps(const std::string& path, const std::function<void()>& save)
 {
-	const std::string reference = savedContents(path, save);
+	save();
+	const std::string reference = contentsOf(path);
 	const std::string directory = fs::path(path).parent_path().string();
 
 	ASSERT_EQ(0, chmod(path.c_str(), 0600));
-	EXPECT_EQ(reference, savedContents(path, save));
+	save();
+	EXPECT_EQ(reference, contentsOf(path));
 	EXPECT_EQ(0600, static_cast<int>(fs::status(path).permissions())) << "the file keeps its mode";
 
 	std::ofstream(path, std::ios::trunc) << "old";
@@ -82,13 +78,12 @@ void expectSaveKeepsWhatAPlainWriteKeeps(const std::string& path, const std::fun
 	EXPECT_TRUE(fs::is_symlink(path)) << "the link stays";
 	EXPECT_EQ(reference, contentsOf(target));
 	EXPECT_FALSE(fs::exists(target + temporarySuffix));
-	fs::remove(path);
-	fs::remove_all(directory + "/linked");
 }
 
 void expectSaveIgnoresAPipeAtTheTemporaryName(const std::string& path, const std::function<void()>& save)
 {
-	const std::string reference = savedContents(path, save);
+	save();
+	const std::string reference = contentsOf(path);
 	const std::string pipe = path + temporarySuffix;
 	ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
 	std::future<void> saving = std::async(std::launch::async, save);
@@ -101,6 +96,4 @@ void expectSaveIgnoresAPipeAtTheTemporaryName(const std::string& path, const std
 	EXPECT_FALSE(waited);
 	ASSERT_TRUE(fs::is_regular_file(path));
 	EXPECT_EQ(reference, contentsOf(path));
-	std::error_code ignored;
-	fs::remove(pipe, ignored);
 }

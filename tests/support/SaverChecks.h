@@ -1,8 +1,8 @@
 #pragma once
 // Checks shared by the tests of every saver: a save leaves what a plain write would leave, and
 // nothing standing at the temporary file's name stalls or spoils it. path is the file the
-// saver writes, in a directory the test alone uses; save makes it write the same contents
-// on every call.
+// saver writes, in a directory the test alone uses and removes; save makes it write the same
+// contents on every call.
 
 #include <functional>
 #include <string>
