@@ -43,7 +43,7 @@ const std::vector<SampleProgram>& SampleCatalogue::all()
 			&EngineProgram::run<BouncingImageDemo> },
 		{ "dragable", "three rectangles and a picture to drag",
 			&EngineProgram::run<DragableDemo> },
-		{ "jigsaw", "drag pieces, right click turns one, drag the table to scroll; the top corner buttons make a click turn pieces, the bottom ones zoom, the centre one saves; arrows scroll, SPACE undoes the scroll, the wheel zooms",
+		{ "jigsaw", "drag pieces, right click turns one, drag the table to scroll; a click in the top left or top right corner makes a click turn pieces anticlockwise or clockwise (a yellow button shows there while that mode is on; neither shows before), the bottom corner buttons zoom out and in, a click in the window's centre saves; arrows scroll, SPACE undoes the scroll, the wheel zooms",
 			&EngineProgram::run<JigsawDemo> },
 		{ "maze", "five walkers in a maze: SPACE starts and pauses, arrows steer them all",
 			&EngineProgram::run<MazeDemoMain> },
@@ -51,9 +51,9 @@ const std::vector<SampleProgram>& SampleCatalogue::all()
 			&EngineProgram::run<MappingDemo> },
 		{ "zoompan", "three objects to drag, one flashing: the middle button zooms out, the right one in, as the wheel does; arrows scroll, SPACE undoes the scroll",
 			&EngineProgram::run<ZoomPanDemo> },
-		{ "cards", "click a box's band to deal; hold s while clicking to shuffle, d for the discard pile, f to flip a card; a right click resizes a card; drag cards, boxes and tokens; a tray's cells make tokens; arrows scroll, the wheel zooms",
+		{ "cards", "click a box's band to deal (with d held, from its discard pile); hold s while clicking a box to shuffle its deck (with d, its discard pile); a card dropped on a box goes back into its deck, or with d held onto its discard pile; hold f while clicking a card to flip it; a right click halves or restores a card; drag cards, boxes and tokens; a tray's coloured cells make tokens, its crossed cell clears its tokens; hold o or p while clicking a token to lower or raise its number; hold m to drag the picture tile; arrows scroll, SPACE undoes the scroll, the wheel zooms",
 			&EngineProgram::run<CardDemo> },
-		{ "balls", "three balls over the drawing primitives: a click moves ball B, arrows change B's and C's speed, SPACE stops them, the middle button starts again",
+		{ "balls", "three balls over the drawing primitives: a click moves ball B, arrows change B's and C's speed, SPACE stops B and C (A keeps to its path), the middle button puts all three back at their starting places",
 			&EngineProgram::run<BouncingBallDemo> },
 	};
 	return samples;

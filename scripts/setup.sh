@@ -35,6 +35,7 @@ install_missing() {
 	local missing
 	mapfile -t missing < <(missing_packages)
 	if [[ ${#missing[@]} -eq 0 ]]; then
+		echo "The Debian packages needed are all installed."
 		return
 	fi
 	echo "Installing missing packages: ${missing[*]}"
