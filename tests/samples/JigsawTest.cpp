@@ -21,7 +21,6 @@
 #include "SampleSnapshot.h"
 #include "SaverChecks.h"
 #include "ImageManager.h"
-#include "StreamReading.h"
 #include "jigsaw/JigsawDemo.h"
 #include "jigsaw/JigsawPiece.h"
 #include "jigsaw/JigsawShapeMask.h"
@@ -581,8 +580,9 @@ TEST(JigsawStateFileTest, LinesReadByTheirColumnsAndOnlyWholeNumbersAreTaken)
 	std::FILE* file = std::tmpfile();
 	ASSERT_NE(file, nullptr);
 	ASSERT_TRUE(farOff.write(file));
-	// An over-long line is read past up to the bound, never beyond it.
-	std::fputs(std::string(maxSavedStateSize * 2, '9').c_str(), file);
+	// An over-long line (here a hole, read as NUL bytes) is read past up to the bound, never beyond it.
+	std::fseek(file, JigsawStateLine::maxScannedBytes, SEEK_CUR);
+	std::fputs("\n", file);
 	std::rewind(file);
 	JigsawStateLine line;
 	ASSERT_TRUE(JigsawStateLine::readNext(file, line));
@@ -590,7 +590,7 @@ TEST(JigsawStateFileTest, LinesReadByTheirColumnsAndOnlyWholeNumbersAreTaken)
 	EXPECT_EQ(-999999, line.y);
 	std::string text;
 	EXPECT_TRUE(JigsawStateLine::readText(file, text));
-	EXPECT_EQ(maxSavedStateSize, static_cast<size_t>(std::ftell(file)));
+	EXPECT_EQ(JigsawStateLine::maxScannedBytes, std::ftell(file));
 	EXPECT_FALSE(JigsawStateLine::readText(file, text));
 	std::fclose(file);
 }
@@ -624,6 +624,8 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 		{"a turn of 7", replaced(good, at + 22, "07"), {}},
 		{"a blank after the columns", good.substr(0, at + 40) + " " + good.substr(at + 40), {}},
 		{"over-long", good.substr(0, at + 40) + std::string(3000, 'x') + good.substr(at + 40), {}},
+		{"a damaged line of 1 MiB", good.substr(0, at) + std::string(1 << 20, '9') + "\r\n" + good.substr(at + lineLength),
+			{7}},
 		{"a value too wide", good.substr(0, at + 6) + "1" + good.substr(at + 6), {7}},
 		{"a blank line", good.substr(0, at) + "\r\n" + good.substr(at + lineLength), {7}},
 		{"source off the cell grid", replaced(good, at + 25, "0000025"), {}, &offTheGrid},
