@@ -21,8 +21,9 @@ public:
 	static constexpr int snapGrid = 25;
 
 	// Called by the jigsaw engine as it fills its slots. With a state file, the piece uses up
-	// its next line; when that line reads by the layout and names a cell of the picture, it
-	// gives the place, turn (kept as 0 to 3) and source.
+	// its next line; when that line reads by the layout and its source, on the cell grid or
+	// off it, lets the piece draw from inside the picture, it gives the place, turn (kept as
+	// 0 to 3) and source.
 	JigsawPiece(FILE* stateFile, int x, int y, JigsawDemo* engine, std::string url, int sourceX, int sourceY);
 
 	void draw() override;
@@ -66,7 +67,7 @@ public:
 
 private:
 	void readStateLine(FILE* stateFile);
-	bool isCellOfPicture(int sourceX, int sourceY) const;
+	bool isSourceInPicture(int sourceX, int sourceY) const;
 	void applyToEveryPiece(void (JigsawPiece::*check)(JigsawPiece*));
 	void turnClockwise();
 	void turnAnticlockwise();

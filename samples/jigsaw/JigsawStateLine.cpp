@@ -2,8 +2,6 @@
 
 #include <cctype>
 
-#include "StreamReading.h"
-
 namespace
 {
 // Where each field starts, how wide it is, and whether the writer fits negative values into it.
@@ -76,15 +74,16 @@ bool JigsawStateLine::parse(const std::string& text, JigsawStateLine& line)
 }
 
 // The rest of an over-long line is read past rather than taken as the next line, so the
-// lines after it still go to their own pieces; the bound keeps a huge file from being read
-// through.
+// lines after it still go to their own pieces. The bound is on the stream as a whole, not on
+// a line: it is far above what a state file holds, so a long damaged line leaves the other
+// lines enough, and it keeps a huge file from being read through.
 bool JigsawStateLine::readText(FILE* file, std::string& text)
 {
 	text.clear();
 	const long start = std::ftell(file);
-	if (start < 0 || static_cast<std::size_t>(start) >= maxSavedStateSize)
+	if (start < 0 || start >= maxScannedBytes)
 		return false;
-	std::size_t budget = maxSavedStateSize - static_cast<std::size_t>(start);
+	long budget = maxScannedBytes - start;
 	bool readAny = false;
 	int c = EOF;
 	while (budget > 0 && (c = std::getc(file)) != EOF)

@@ -16,6 +16,10 @@ struct JigsawStateLine
 
 	// Characters before the line end; the reader ignores anything after them.
 	static constexpr int columns = 40;
+	// The most of a stream that reading lines looks through: thousands of times a real state
+	// file (one short line a piece), so a damaged line of any length short of it costs only
+	// its own piece, while a file that is no state file, however large, is still given up.
+	static constexpr long maxScannedBytes = 16L << 20;
 
 	// Called on text holding a line's first columns (as readText keeps them). Reads the five
 	// values from their columns as atoi would, but only where the columns hold a whole
@@ -27,7 +31,7 @@ struct JigsawStateLine
 	// Called for each line the stream is read for: consumes the stream's next line up to and
 	// including its line feed (however long it is, so the line after it is read next) and
 	// keeps its first columns in text, every byte as it is (a NUL is a byte, not an end).
-	// Reads nothing at or past the first maxSavedStateSize bytes of the stream. False when
+	// Reads nothing at or past the first maxScannedBytes bytes of the stream. False when
 	// nothing was left to read.
 	static bool readText(FILE* file, std::string& text);
 	// Called by a piece taking its line: reads the stream's next line as readText does and

@@ -21,7 +21,6 @@
 #include "SampleSnapshot.h"
 #include "SaverChecks.h"
 #include "ImageManager.h"
-#include "StreamReading.h"
 #include "jigsaw/JigsawDemo.h"
 #include "jigsaw/JigsawPiece.h"
 #include "jigsaw/JigsawShapeMask.h"
@@ -581,8 +580,9 @@ TEST(JigsawStateFileTest, LinesReadByTheirColumnsAndOnlyWholeNumbersAreTaken)
 	std::FILE* file = std::tmpfile();
 	ASSERT_NE(file, nullptr);
 	ASSERT_TRUE(farOff.write(file));
-	// An over-long line is read past up to the bound, never beyond it.
-	std::fputs(std::string(maxSavedStateSize * 2, '9').c_str(), file);
+	// An over-long line (here a hole, read as NUL bytes) is read past up to the bound, never beyond it.
+	std::fseek(file, JigsawStateLine::maxScannedBytes, SEEK_CUR);
+	std::fputs("\n", file);
 	std::rewind(file);
 	JigsawStateLine line;
 	ASSERT_TRUE(JigsawStateLine::readNext(file, line));
@@ -590,7 +590,7 @@ TEST(JigsawStateFileTest, LinesReadByTheirColumnsAndOnlyWholeNumbersAreTaken)
 	EXPECT_EQ(-999999, line.y);
 	std::string text;
 	EXPECT_TRUE(JigsawStateLine::readText(file, text));
-	EXPECT_EQ(maxSavedStateSize, static_cast<size_t>(std::ftell(file)));
+	EXPECT_EQ(JigsawStateLine::maxScannedBytes, std::ftell(file));
 	EXPECT_FALSE(JigsawStateLine::readText(file, text));
 	std::fclose(file);
 }
@@ -607,11 +607,15 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 	for (int slot = 0; slot < pieceCount; ++slot)
 		everySlot.insert(slot);
 	const std::set<int> fromTheCut(everySlot.find(31), everySlot.end());
+	const std::vector<PieceState> written = writtenLayout();
+	std::vector<PieceState> offTheGrid = written;
+	offTheGrid[damaged].sourceX = 25;
 	struct Case
 	{
 		const char* what;
 		std::string content;
 		std::set<int> shuffled;
+		const std::vector<PieceState>* loaded = nullptr;  // when not as written
 	};
 	const std::vector<Case> cases = {
 		{"as written", good, {}},
@@ -620,26 +624,29 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 		{"a turn of 7", replaced(good, at + 22, "07"), {}},
 		{"a blank after the columns", good.substr(0, at + 40) + " " + good.substr(at + 40), {}},
 		{"over-long", good.substr(0, at + 40) + std::string(3000, 'x') + good.substr(at + 40), {}},
+		{"a damaged line of 1 MiB", good.substr(0, at) + std::string(1 << 20, '9') + "\r\n" + good.substr(at + lineLength),
+			{7}},
 		{"a value too wide", good.substr(0, at + 6) + "1" + good.substr(at + 6), {7}},
 		{"a blank line", good.substr(0, at) + "\r\n" + good.substr(at + lineLength), {7}},
-		{"source between cells", replaced(good, at + 25, "0000025"), {7}},
+		{"source off the cell grid", replaced(good, at + 25, "0000025"), {}, &offTheGrid},
 		{"source left of the picture", replaced(good, at + 25, "-000050"), {7}},
+		{"source reaching past the right edge", replaced(good, at + 25, "0000411"), {7}},
 		{"source past the last row", replaced(good, at + 33, "0000300"), {7}},
 		{"garbage", randomBytes(3000, random), everySlot},
 	};
-	const std::vector<PieceState> written = writtenLayout();
 	for (const Case& c : cases)
 	{
 		writeFile(statePath, c.content);
 		engine.createObjects();
 		const std::vector<PieceState> now = layout();
+		const std::vector<PieceState>& loaded = c.loaded != nullptr ? *c.loaded : written;
 		ASSERT_EQ(written.size(), now.size()) << c.what;
 		for (int slot = 0; slot < pieceCount; ++slot)
 		{
 			const PieceState& piece = now[static_cast<size_t>(slot)];
 			if (c.shuffled.count(slot) == 0)
 			{
-				EXPECT_TRUE(piece == written[static_cast<size_t>(slot)]) << c.what << ", slot " << slot;
+				EXPECT_TRUE(piece == loaded[static_cast<size_t>(slot)]) << c.what << ", slot " << slot;
 				continue;
 			}
 			// Slots are filled column by column: slot s is created with the cell (s / rows, s % rows).
@@ -695,11 +702,13 @@ TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndLoseOnlyTheirDamagedLines)
 					EXPECT_TRUE(now[slot] == written[k]) << "round " << round << " slot " << slot;
 					++intactChecked;
 				}
-		// Whatever the damage, no piece shows anything but a cell of the picture, turned 0 to 3.
+		// Whatever the damage, no piece reads outside the 480 x 320 picture, and none is turned
+		// other than 0 to 3.
+		const int farthestX = 480 - JigsawPiece::pieceSize;
+		const int farthestY = 320 - JigsawPiece::pieceSize;
 		for (const PieceState& piece : now)
-			EXPECT_TRUE(piece.sourceX >= 0 && piece.sourceX % cell == 0 && piece.sourceX < columns * cell &&
-				piece.sourceY >= 0 && piece.sourceY % cell == 0 && piece.sourceY < rows * cell && piece.rotation >= 0 &&
-				piece.rotation < 4)
+			EXPECT_TRUE(piece.sourceX >= 0 && piece.sourceX <= farthestX && piece.sourceY >= 0 &&
+				piece.sourceY <= farthestY && piece.rotation >= 0 && piece.rotation < 4)
 				<< "round " << round;
 		if (round % 5 == 3)
 		{
