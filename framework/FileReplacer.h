@@ -1,7 +1,7 @@
 #pragma once
 // Writes a small file the way a plain write would, except that the new contents go to a
 // temporary file beside it first and replace the old file only once complete, so a failed
-// write keeps the previous file whole.
+// or interrupted write keeps the previous file whole, whatever other savers do meanwhile.
 
 #include <cstdio>
 #include <functional>
@@ -17,12 +17,16 @@ public:
 		// The file is there but cannot be opened for writing, or is no regular file: a plain
 		// write would fail (or write into a device or pipe), so nothing was done.
 		notWritable,
-		// The temporary file could not be made.
+		// The file could be neither replaced nor created.
 		cannotCreate,
-		// Writing or closing the temporary file failed; it was removed.
+		// Collecting the contents, or writing or closing the file, failed; a temporary file
+		// was removed and the old file kept.
 		cannotWrite,
 		// The temporary file could not be moved over the file; it was removed.
 		cannotReplace,
+		// Another saver of the same directory or file held it for longer than a save waits;
+		// nothing was done.
+		busy,
 	};
 
 	// path names the file to replace. A symbolic link there is written through: the link stays
@@ -30,9 +34,13 @@ public:
 	explicit FileReplacer(std::string path);
 
 	// Called by a saver to write its file. writeContents puts the whole contents into the
-	// stream it is given (a new, empty text file); the file then takes the place of the old
-	// one, keeping its mode. Never waits: whatever stands at the temporary file's name is
-	// removed first (a directory there makes it fail), and the file is made afresh.
+	// stream it is given (a new, empty text stream, held in memory until complete). The new
+	// file then takes the place of the old one, keeping its mode, owner and group. Savers of
+	// one directory take turns, so none disturbs another's temporary file, and what a killed
+	// one left there is cleared by the next. Where a new file cannot keep what a plain write
+	// keeps (a second hard link, attributes of its own, an owner the saver cannot give it) or
+	// cannot be made (a directory the saver may not write), the file is written in place, as
+	// a plain write does. Never waits on a pipe; waits a few seconds at most for another saver.
 	Outcome replace(const std::function<void(std::FILE*)>& writeContents);
 
 	// Called after a failed replace: the file the failing step worked on, and the C library's
@@ -41,6 +49,11 @@ public:
 	int getError() const { return m_error; }
 
 private:
+	// Under the directory's lock: the contents go to the temporary file, which is renamed
+	// over target; falls back to writeInPlace where that would not keep the file as it is.
+	Outcome replaceThroughTemporaryFile(const std::string& target, const std::string& contents);
+	// Overwrites target from its start and cuts it to the contents' length, under its own lock.
+	Outcome writeInPlace(const std::string& target, const std::string& contents);
 	Outcome fail(Outcome outcome, const std::string& path, int error);
 
 	std::string m_path;

@@ -42,6 +42,17 @@ namespace
 		return true;
 	}
 
+	// The name the line holds as the engine keeps it: cut at a NUL and to the name's length,
+	// then without the CRs that end it. A CR left last by the cut would be written back
+	// before the line end and dropped by the next read, so the name would change each time.
+	std::string playerName(const std::string& line)
+	{
+		std::string name = line.substr(0, line.find('\0')).substr(0, TV4Engine::playerNameLength);
+		while (!name.empty() && name.back() == '\r')
+			name.pop_back();
+		return name;
+	}
+
 	// False when a line the reader takes is longer than any the writer makes.
 	bool linesFitTheWriter(const std::string& text)
 	{
@@ -62,6 +73,8 @@ namespace
 			return "cannot create";
 		case FileReplacer::Outcome::cannotWrite:
 			return "cannot write";
+		case FileReplacer::Outcome::busy:
+			return "cannot lock";
 		default:
 			return "cannot replace";
 		}
@@ -203,7 +216,7 @@ bool SavedGame::parse(const std::string& text, Contents& contents) const
 	if (!nextLine(text, next, line))
 		return true;
 	contents.hasName = true;
-	contents.name = line.substr(0, TV4Engine::playerNameLength);
+	contents.name = playerName(line);
 
 	struct NumberLine
 	{

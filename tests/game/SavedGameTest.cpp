@@ -131,6 +131,20 @@ TEST_F(SavedGameTest, NameOfATwiceConvertedFileLosesItsCarriageReturns)
 	EXPECT_EQ(player(), (PlayerData{ "Zed", 0, 2, 40, 5, 6 }));
 }
 
+// Whatever ends up last once the name is cut to its length or at a NUL, one save and load
+// gives the name that the next ones keep.
+TEST_F(SavedGameTest, NameReadAndWrittenBackReadsTheSame)
+{
+	for (const std::string& contents : { std::string("1\na\r\0\n", 6), std::string("1\nabcdefghij\rX\n") })
+	{
+		ASSERT_EQ(load(contents), 1);
+		const std::string once = m_engine->getPlayerName();
+		ASSERT_TRUE(SavedGame(m_file).write(*m_engine));
+		ASSERT_EQ(SavedGame(m_file).read(*m_engine), 1);
+		EXPECT_EQ(once, m_engine->getPlayerName()) << contents;
+	}
+}
+
 TEST_F(SavedGameTest, MissingFileChangesNothing)
 {
 	EXPECT_EQ(SavedGame(m_file).read(*m_engine), SavedGame::noSavedGame);
@@ -213,10 +227,12 @@ TEST_F(SavedGameTest, FailedSaveKeepsThePreviousFile)
 {
 	ASSERT_TRUE(SavedGame(m_file).write(*m_engine));
 	const std::string good = readFile();
-	ASSERT_EQ(mkdir((m_file + ".tmp").c_str(), 0700), 0);
 	m_engine->setScoreAndLives(1, 1);
-	EXPECT_FALSE(SavedGame(m_file).write(*m_engine));
+	bool saved = true;
+	saveOnAFullDisk([this, &saved] { saved = SavedGame(m_file).write(*m_engine); });
+	EXPECT_FALSE(saved);
 	EXPECT_EQ(readFile(), good);
+	EXPECT_FALSE(fs::exists(m_file + ".tmp"));
 }
 
 TEST_F(SavedGameTest, SaveKeepsWhatAPlainWriteKeeps)
@@ -227,6 +243,11 @@ TEST_F(SavedGameTest, SaveKeepsWhatAPlainWriteKeeps)
 TEST_F(SavedGameTest, PipeAtTheTemporaryNameNeitherStopsNorSpoilsTheSave)
 {
 	expectSaveIgnoresAPipeAtTheTemporaryName(m_file, [this] { SavedGame(m_file).write(*m_engine); });
+}
+
+TEST_F(SavedGameTest, RacingOrKilledSaversNeverSpoilTheFile)
+{
+	expectRacingOrKilledSaversNeverSpoilTheFile(m_file, [this] { SavedGame(m_file).write(*m_engine); });
 }
 
 TEST_F(SavedGameTest, SaveIntoAMissingDirectoryFails)

@@ -7,9 +7,18 @@
 #include <functional>
 #include <string>
 
-// The file keeps its mode; a file that cannot be opened for writing is left as it was,
-// silently; a symbolic link stays and its target gets the contents.
+// The file keeps its mode, its second hard link, and (for a saver run as root) its owner and
+// group; a file in a directory the saver may not write is saved all the same; a file that
+// cannot be opened for writing is left as it was, silently; a symbolic link stays and its
+// target gets the contents.
 void expectSaveKeepsWhatAPlainWriteKeeps(const std::string& path, const std::function<void()>& save);
 
 // A pipe nobody reads at the temporary file's name neither stops the save nor spoils the file.
 void expectSaveIgnoresAPipeAtTheTemporaryName(const std::string& path, const std::function<void()>& save);
+
+// Two savers saving the file at once never let a reader find it missing, empty or cut, nor
+// leave it so when both are killed together; a later save clears what they left.
+void expectRacingOrKilledSaversNeverSpoilTheFile(const std::string& path, const std::function<void()>& save);
+
+// Runs save with every write that would grow a file failing, as on a full disk.
+void saveOnAFullDisk(const std::function<void()>& save);
