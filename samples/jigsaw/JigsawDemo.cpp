@@ -139,7 +139,7 @@ void JigsawDemo::joinAllPieces()
 
 void JigsawDemo::saveState()
 {
-	// Written beside the state file and renamed over it, so a failed save keeps the last good one.
+	// A failed or interrupted save keeps the last good state file (see JigsawStateFile::save).
 	m_stateFile.save([this](FILE* file) {
 		int counter = 0;
 		applyToAll([file, &counter](DisplayableObject* object) {

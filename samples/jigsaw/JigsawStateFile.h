@@ -18,9 +18,10 @@ public:
 	// other than a regular file (a pipe could keep loading waiting). The caller closes it.
 	FILE* openForReading() const;
 
-	// Called when the state is saved. Runs writeLines into a temporary file beside the state
-	// file and moves it into place only when everything was written; a state file that cannot
-	// be opened for writing is left alone. False leaves the old state untouched.
+	// Called when the state is saved. Runs writeLines and puts what it wrote in place of the
+	// state file as FileReplacer does: whole or not at all, through a temporary file where that
+	// keeps the file as a plain write would, in place where it would not. A state file that
+	// cannot be opened for writing is left alone. False when nothing was saved.
 	bool save(const std::function<void(FILE*)>& writeLines) const;
 
 private:
