@@ -108,8 +108,15 @@ void CardContainer::onMouseUp(int button, int x, int y)
 
 void CardContainer::draw()
 {
-	if (!needsDrawing())
+	if (!isVisible())
 		return;
+	if (needsDrawing())
+		drawBody();
+	drawChildren();
+}
+
+void CardContainer::drawBody()
+{
 	const int left = getLeftEdge();
 	const int top = getTopEdge();
 	m_engine->drawForegroundRectangle(left, top, left + boxWidth - 1, top + bandTop - 1, panelColour);
@@ -122,7 +129,6 @@ void CardContainer::draw()
 	else
 		m_engine->drawForegroundString(left + 20, top + 51, "DECK", white, pileFont);
 	drawBorder(left, top);
-	drawChildren();
 }
 
 void CardContainer::drawBand(int left, int top)

@@ -36,6 +36,8 @@ private:
 	DisplayableObjectContainer& pile(bool discard) { return discard ? m_discard : m_deck; }
 	const DisplayableObjectContainer& pile(bool discard) const { return discard ? m_discard : m_deck; }
 	void dealTopCard(bool fromDiscard);
+	// The panels, the band, the labels and the border, without the tokens lying on the box.
+	void drawBody();
 	void drawBand(int left, int top);
 	void drawBorder(int left, int top);
 

@@ -1,5 +1,7 @@
 #include "DragableToken.h"
 
+#include <SDL_ttf.h>
+
 #include <string>
 
 #include "BaseEngine.h"
@@ -15,6 +17,22 @@ const int numberSize = 15;
 // Brightness falls from the centre to the rim by this much out of 255.
 const int brightest = 255;
 const int shadeRange = 176;
+// The number's text starts this far right of and below the token's top-left.
+const int numberInset = 5;
+
+// The object's own overlapsRedrawArea test, for any rectangle: judged on the screen, where
+// under a zoom-out one column holds several table columns.
+bool meetsDirtyArea(BaseEngine& engine, const SDL_Rect& area)
+{
+	const int left = engine.getDirtyScreenLeft();
+	const int top = engine.getDirtyScreenTop();
+	const int right = engine.getDirtyScreenRight();
+	const int bottom = engine.getDirtyScreenBottom();
+	if (left > right || top > bottom)
+		return false;
+	return engine.toScreenX(area.x + area.w) >= left && engine.toScreenX(area.x) <= right &&
+		engine.toScreenY(area.y + area.h) >= top && engine.toScreenY(area.y) <= bottom;
+}
 } // namespace
 
 DragableToken::DragableToken(BaseEngine* engine, int x, int y, unsigned int unitColour, bool visible)
@@ -25,9 +43,39 @@ DragableToken::DragableToken(BaseEngine* engine, int x, int y, unsigned int unit
 	setVisible(visible);
 }
 
+std::string DragableToken::numberText() const
+{
+	return m_number == 0 ? std::string() : std::to_string(m_number);
+}
+
+// The text is measured with the font it is drawn with, so a number of any length is covered.
+SDL_Rect DragableToken::drawnArea() const
+{
+	SDL_Rect area{getLeftEdge(), getTopEdge(), m_width, m_height};
+	TTF_Font* font = m_engine->getFont(numberFont, numberSize)->getTTFFont();
+	SDL_Rect text{area.x + numberInset, area.y + numberInset, 0, 0};
+	const std::string number = numberText();
+	if (font == nullptr || number.empty() || TTF_SizeText(font, number.c_str(), &text.w, &text.h) != 0)
+		return area;
+	SDL_Rect both;
+	SDL_UnionRect(&area, &text, &both);
+	return both;
+}
+
+bool DragableToken::meetsFrame() const
+{
+	return m_engine->isWholeScreenRedraw() || meetsDirtyArea(*m_engine, drawnArea());
+}
+
+void DragableToken::redrawDrawnArea()
+{
+	const SDL_Rect area = drawnArea();
+	m_engine->redrawArea(area.x, area.y, area.w, area.h);
+}
+
 void DragableToken::draw()
 {
-	if (!isVisible() || (!m_engine->isWholeScreenRedraw() && !overlapsRedrawArea()))
+	if (!isVisible() || !meetsFrame())
 		return;
 	const int left = getLeftEdge();
 	const int top = getTopEdge();
@@ -47,7 +95,7 @@ void DragableToken::draw()
 					getColour() * static_cast<unsigned int>(brightest - d2 * shadeRange / radiusSquared));
 		}
 	if (m_number != 0)
-		m_engine->drawForegroundString(left + 5, top + 5, std::to_string(m_number).c_str(), numberColour,
+		m_engine->drawForegroundString(left + numberInset, top + numberInset, numberText().c_str(), numberColour,
 			m_engine->getFont(numberFont, numberSize));
 }
 
@@ -93,10 +141,10 @@ void DragableToken::onMouseMove(int x, int y)
 {
 	if (!m_dragging)
 		return;
-	redrawOwnArea();
+	redrawDrawnArea();
 	m_x = m_objectStartX + x - m_mouseStartX;
 	m_y = m_objectStartY + y - m_mouseStartY;
-	redrawOwnArea();
+	redrawDrawnArea();
 }
 
 void DragableToken::onMouseDown(int button, int x, int y)
@@ -143,10 +191,10 @@ bool DragableToken::offerClick(int button, int x, int y)
 	(void)button;
 	if (!containsPoint(x, y))
 		return false;
-	redrawOwnArea();
+	redrawDrawnArea();
 	m_engine->moveObjectToEnd(this);
 	startDragging(x, y);
 	changeNumberByKeys();
-	redrawOwnArea();
+	redrawDrawnArea();
 	return true;
 }

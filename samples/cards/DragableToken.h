@@ -2,6 +2,10 @@
 // A small shaded disc with an optional number that the user drags between the boxes of
 // the card table; it lies loose on the table or in one box's list.
 
+#include <SDL_rect.h>
+
+#include <string>
+
 #include "DisplayableObject.h"
 
 class DragableToken : public DisplayableObject
@@ -21,12 +25,20 @@ public:
 
 	// 'o' held: number down by one; otherwise 'p' held: up by one.
 	void changeNumberByKeys();
+	// Called around every move of the token, by itself or by the box it lies on: asks for the
+	// redraw of all it draws, the disc and the number that may reach past it.
+	void redrawDrawnArea();
 
 	int getNumber() const { return m_number; }
 	void setNumber(int number) { m_number = number; }
 	bool isDragging() const { return m_dragging; }
 
 private:
+	// The disc's rectangle united with the number's text, as drawn at the token's position.
+	SDL_Rect drawnArea() const;
+	// Whether this frame reaches anything the token draws.
+	bool meetsFrame() const;
+	std::string numberText() const;
 	void startDragging(int mouseX, int mouseY);
 	void dropOnContainerUnder(int x, int y);
 

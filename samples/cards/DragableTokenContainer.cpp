@@ -1,6 +1,7 @@
 #include "DragableTokenContainer.h"
 
 #include "BaseEngine.h"
+#include "DragableToken.h"
 #include "TokenMessages.h"
 
 namespace
@@ -27,8 +28,15 @@ bool DragableTokenContainer::needsDrawing() const
 
 void DragableTokenContainer::draw()
 {
-	if (!needsDrawing())
+	if (!isVisible())
 		return;
+	if (needsDrawing())
+		drawBody();
+	drawChildren();
+}
+
+void DragableTokenContainer::drawBody()
+{
 	const int left = getLeftEdge();
 	const int top = getTopEdge();
 	for (int x = left; x < left + m_width; ++x)
@@ -37,7 +45,6 @@ void DragableTokenContainer::draw()
 	FontEntry* font = m_engine->getFont(labelFont, labelSize);
 	m_engine->drawForegroundString(left + 5, top + 5, "Token", labelColour, font);
 	m_engine->drawForegroundString(left + 5, top + 35, "Cntnr", labelColour, font);
-	drawChildren();
 }
 
 void DragableTokenContainer::drawChildren()
@@ -65,10 +72,14 @@ void DragableTokenContainer::setDrawnTopLeft(int x, int y)
 
 void DragableTokenContainer::dragMoveWithChildren(int x, int y)
 {
+	if (!m_dragging)
+		return;
 	const int oldX = m_x;
 	const int oldY = m_y;
 	dragMove(x, y);
 	notifyAllObjects(TokenMessages::moveBy, m_x - oldX, m_y - oldY);
+	// The drag asked for its redraws before the children followed: their new place is asked here.
+	redrawChildren();
 }
 
 void DragableTokenContainer::onMouseMove(int x, int y)
@@ -107,9 +118,22 @@ bool DragableTokenContainer::offerClick(int button, int x, int y)
 	return true;
 }
 
+// Children can lie outside the box (a card shrinks, its tokens stay), so each asks for its own.
 void DragableTokenContainer::requestRedraw()
 {
 	redrawOwnArea();
+	redrawChildren();
+}
+
+void DragableTokenContainer::redrawChildren()
+{
+	forEachObjectUntil([](DisplayableObject* child) {
+		if (DragableToken* token = dynamic_cast<DragableToken*>(child))
+			token->redrawDrawnArea();
+		else
+			child->redrawOwnArea();
+		return false;
+	});
 }
 
 void DragableTokenContainer::bringToFront()

@@ -26,8 +26,15 @@ public:
 	void drawChildren();
 
 protected:
-	// Whether a draw pass has anything to do for this object's rectangle.
+	// Whether a draw pass has anything to do for this object's own rectangle; its children
+	// decide for themselves, as they may lie outside it.
 	bool needsDrawing() const;
+	// Asks for the redraw of all each child draws, wherever it lies.
+	void redrawChildren();
 	// Drags to the point and moves the children by however far this object went.
 	void dragMoveWithChildren(int x, int y);
+
+private:
+	// The yellow box and its label, without the children.
+	void drawBody();
 };

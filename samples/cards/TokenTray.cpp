@@ -35,8 +35,15 @@ TokenTray::TokenTray(BaseEngine* engine, int x, int y)
 
 void TokenTray::draw()
 {
-	if (!needsDrawing())
+	if (!isVisible())
 		return;
+	if (needsDrawing())
+		drawBody();
+	drawChildren();
+}
+
+void TokenTray::drawBody()
+{
 	const int left = getLeftEdge();
 	const int top = getTopEdge();
 	m_engine->drawForegroundRectangle(left, top, left + trayWidth - 1, top + cellSize - 1, headerColour);
@@ -53,7 +60,6 @@ void TokenTray::draw()
 	m_engine->drawForegroundLine(crossLeft, crossTop, crossLeft + cellSize - 1, crossTop + cellSize - 1, crossColour);
 	m_engine->drawForegroundLine(crossLeft + cellSize - 1, crossTop, crossLeft, crossTop + cellSize - 1, crossColour);
 	m_engine->drawForegroundString(left + 10, top + 1, "Tokens", titleColour, m_engine->getFont(titleFont, titleSize));
-	drawChildren();
 }
 
 void TokenTray::createToken(unsigned int unitColour, int x, int y)

@@ -19,5 +19,7 @@ public:
 	void createToken(unsigned int unitColour, int x, int y);
 
 private:
+	// The header, the palette and the title, without the tokens lying on the tray.
+	void drawBody();
 	void pressPaletteCell(int column, int row, int x);
 };

@@ -62,6 +62,34 @@ protected:
 		harness.pushKeyUp(key);
 		harness.step();
 	}
+	// Wheel steps: up zooms in, down zooms out.
+	void turnWheel(int steps)
+	{
+		for (int i = 0; i < std::abs(steps); ++i)
+		{
+			harness.pushMouseWheel(0, steps > 0 ? 1 : -1);
+			harness.step();
+		}
+	}
+	// Drags between two table points at the view's zoom, every pass checked against a whole
+	// redraw of the same scene; returns how many passes drew a frame that differs from it.
+	int dragCountingStaleFrames(int fromX, int fromY, int toX, int toY)
+	{
+		const int moves = 6;
+		int stale = 0;
+		auto pass = [&] { stale += harness.stepAndCountStalePixels() > 0 ? 1 : 0; };
+		harness.pushMouseDown(SDL_BUTTON_LEFT, engine.toScreenX(fromX), engine.toScreenY(fromY));
+		pass();
+		for (int i = 1; i <= moves; ++i)
+		{
+			harness.pushMouseMove(engine.toScreenX(fromX + (toX - fromX) * i / moves),
+				engine.toScreenY(fromY + (toY - fromY) * i / moves));
+			pass();
+		}
+		harness.pushMouseUp(SDL_BUTTON_LEFT, engine.toScreenX(toX), engine.toScreenY(toY));
+		pass();
+		return stale;
+	}
 
 	// Every card and token lies in exactly one list: the engine's, a box's deck or discard
 	// pile, or the child list of a box, tray or card.
@@ -388,6 +416,46 @@ TEST_F(CardDemoTest, TokensRideOnCardsAndTheClearCellEmptiesOnlyItsTray)
 	EXPECT_EQ(0, second->getObjectCount());
 	harness.click(second->getLeftEdge() + 90, second->getTopEdge() + 65);
 	expectEveryCardAndTokenInOneList(1);
+}
+
+// A halved card leaves its token lying outside it, and a token's "-12" reaches past its disc:
+// every frame of their drags equals a whole redraw, at zoom-out 3, 1:1 and zoom-in 2.
+TEST_F(CardDemoTest, DragsOfCardsWithTokensOutsideAndOfNumberedTokensLeaveNoStalePixels)
+{
+	pressBand(0);
+	CardOrTile* card = cardsOnTable().back();
+	harness.drag(card->getCentreX() + 30, card->getCentreY() + 45, 630, 275);
+	harness.click(card->getCentreX(), card->getCentreY(), SDL_BUTTON_RIGHT);
+	const int redCellX = tray(0)->getLeftEdge() + 30;
+	const int redCellY = tray(0)->getTopEdge() + 30;
+	harness.click(redCellX, redCellY);
+	DragableToken* riding = onTable<DragableToken>().back();
+	harness.drag(riding->getX() + 12, riding->getY() + 12, card->getRightEdge() - 5, card->getBottomEdge() - 5);
+	harness.click(card->getLeftEdge() + 20, card->getTopEdge() + 20, SDL_BUTTON_RIGHT);
+	ASSERT_EQ(riding, card->getObjectAt(0));
+	ASSERT_GT(riding->getLeftEdge(), card->getRightEdge());
+	harness.click(redCellX, redCellY);
+	DragableToken* numbered = onTable<DragableToken>().back();
+	holdKey(SDLK_o);
+	for (int i = 0; i < 12; ++i)
+		harness.click(numbered->getX() + 12, numbered->getY() + 12);
+	releaseKey(SDLK_o);
+	ASSERT_EQ(-12, numbered->getNumber());
+	for (int wheel : {-2, 0, 1})
+	{
+		SCOPED_TRACE(wheel);
+		turnWheel(wheel);
+		const int cardX = card->getLeftEdge() + 20;
+		const int cardY = card->getTopEdge() + 20;
+		const int tokenX = numbered->getX() + 12;
+		const int tokenY = numbered->getY() + 12;
+		int stale = dragCountingStaleFrames(cardX, cardY, cardX + 40, cardY + 30);
+		stale += dragCountingStaleFrames(cardX + 40, cardY + 30, cardX, cardY);
+		stale += dragCountingStaleFrames(tokenX, tokenY, tokenX + 60, tokenY - 30);
+		stale += dragCountingStaleFrames(tokenX + 60, tokenY - 30, tokenX, tokenY);
+		EXPECT_EQ(0, stale);
+		turnWheel(-wheel);
+	}
 }
 
 TEST_F(CardDemoTest, TheTileDragsOnlyWithMHeldAndOtherwisePassesThePressOn)

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 #include "BaseEngine.h"
 
@@ -25,6 +26,13 @@ unsigned int surfacePixel(PixelSurface* surface, int x, int y)
 	if (!surface || x < 0 || y < 0 || x >= surface->getWidth() || y >= surface->getHeight())
 		return EngineHarness::outsideSurface;
 	return surface->getPixel(x, y) & rgbMask;
+}
+
+std::vector<Uint32> foregroundPixels(BaseEngine& engine)
+{
+	const SDL_Surface* surface = engine.getForegroundSurface()->getSDLSurface();
+	const Uint32* pixels = static_cast<const Uint32*>(surface->pixels);
+	return std::vector<Uint32>(pixels, pixels + surface->pitch / 4 * surface->h);
 }
 
 void pushEvent(SDL_Event& event)
@@ -72,6 +80,19 @@ void EngineHarness::runFor(int totalMs, int stepMs)
 	for (int elapsed = 0; elapsed < totalMs; elapsed += stepMs)
 		if (!step(std::min(stepMs, totalMs - elapsed)))
 			return;
+}
+
+int EngineHarness::stepAndCountStalePixels(int stepMs)
+{
+	step(stepMs);
+	const std::vector<Uint32> frame = foregroundPixels(m_engine);
+	m_engine.requestFullRedraw();
+	step(stepMs);
+	const std::vector<Uint32> whole = foregroundPixels(m_engine);
+	int stale = 0;
+	for (size_t i = 0; i < frame.size(); ++i)
+		stale += frame[i] != whole[i] ? 1 : 0;
+	return stale;
 }
 
 Uint32 EngineHarness::windowId() const

@@ -32,6 +32,10 @@ public:
 	bool step(int stepMs = 10);
 	// Runs passes for totalMs of clock time, stepMs apart.
 	void runFor(int totalMs, int stepMs = 10);
+	// Runs one pass, keeps its frame, then redraws the whole window and returns how many
+	// foreground pixels differ between the two: more than 0 when a partial frame left something
+	// behind or missed something.
+	int stepAndCountStalePixels(int stepMs = 10);
 
 	// Real SDL events, pushed onto the queue; they are handled by the next step().
 	void pushKeyDown(SDL_Keycode key);
