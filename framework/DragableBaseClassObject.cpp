@@ -1,5 +1,7 @@
 #include "DragableBaseClassObject.h"
 
+#include "BaseEngine.h"
+
 DragableBaseClassObject::DragableBaseClassObject(int x, int y, BaseEngine* engine, int width, int height, bool topLeft)
 	: DisplayableObject(x, y, engine, width, height, topLeft)
 {
@@ -46,4 +48,34 @@ void DragableBaseClassObject::dragEnd(int x, int y)
 		return;
 	m_dragging = false;
 	requestRedraw();
+}
+
+void DragableBaseClassObject::dragWithMouse(MouseDrag how)
+{
+	m_mouseDrag = how;
+	m_engine->setMouseEventsToObjects(true);
+}
+
+void DragableBaseClassObject::onMouseMove(int x, int y)
+{
+	if (m_mouseDrag != MouseDrag::none)
+		dragMove(x, y);
+}
+
+void DragableBaseClassObject::onMouseDown(int button, int x, int y)
+{
+	(void)button;
+	if (m_mouseDrag != MouseDrag::none)
+		dragStart(x, y);
+}
+
+void DragableBaseClassObject::onMouseUp(int button, int x, int y)
+{
+	(void)button;
+	if (m_mouseDrag == MouseDrag::none)
+		return;
+	dragEnd(x, y);
+	// A plain dragable rectangle redraws on every release, dragging or not.
+	if (m_mouseDrag == MouseDrag::dragStepsAndRedrawOnRelease)
+		requestFullRedraw();
 }

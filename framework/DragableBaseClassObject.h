@@ -8,8 +8,8 @@ class DragableBaseClassObject : public DisplayableObject
 {
 public:
 	// As DisplayableObject's constructors, not dragging. Nothing calls the drag steps below by
-	// itself: a subclass calls them from its mouse hooks, and the engine must forward mouse
-	// events to objects (DragableObject and DragableImageObject do both).
+	// itself: a subclass calls them from its mouse hooks, or has the hooks below call them
+	// with dragWithMouse() (DragableObject and DragableImageObject do).
 	DragableBaseClassObject(int x, int y, BaseEngine* engine, int width, int height, bool topLeft = true);
 	DragableBaseClassObject(BaseEngine* engine, int width, int height, bool topLeft = true);
 
@@ -29,10 +29,29 @@ public:
 	// Between a dragStart() inside the object and the next dragEnd().
 	bool isBeingDragged() const { return m_dragging; }
 
+	// Called by the engine with mouse events for objects. Unless a subclass chose otherwise
+	// with dragWithMouse(), they do nothing. Otherwise, whatever the button: a move is
+	// dragMove(), a press dragStart(), a release dragEnd(), then a full redraw when chosen.
+	void onMouseMove(int x, int y) override;
+	void onMouseDown(int button, int x, int y) override;
+	void onMouseUp(int button, int x, int y) override;
+
 protected:
+	// What the mouse hooks above do.
+	enum class MouseDrag
+	{
+		none,
+		dragSteps,
+		dragStepsAndRedrawOnRelease
+	};
+	// Called from a subclass's constructor: makes the mouse hooks drag the object as given and
+	// turns on the engine's setMouseEventsToObjects(), which every object then receives.
+	void dragWithMouse(MouseDrag how);
+
 	bool m_dragging = false;
 	int m_objectStartX = 0;
 	int m_objectStartY = 0;
 	int m_mouseStartX = 0;
 	int m_mouseStartY = 0;
+	MouseDrag m_mouseDrag = MouseDrag::none;
 };

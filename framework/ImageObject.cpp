@@ -17,8 +17,13 @@ ImageObject::ImageObject(int x, int y, BaseEngine* engine, std::string url, bool
 
 void ImageObject::draw()
 {
-	if (!isVisible())
+	drawWholePicture(*this, m_image);
+}
+
+void ImageObject::drawWholePicture(const DisplayableObject& object, const ImageHandle& picture)
+{
+	if (!object.isVisible())
 		return;
-	m_image.renderWithMask(m_engine->getForegroundSurface(), 0, 0, getLeftEdge(), getTopEdge(), m_width, m_height,
-		ImageHandle::noColour);
+	picture.renderWithMask(object.getEngine()->getForegroundSurface(), 0, 0, object.getLeftEdge(), object.getTopEdge(),
+		object.getDrawWidth(), object.getDrawHeight(), ImageHandle::noColour);
 }

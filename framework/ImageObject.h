@@ -21,6 +21,10 @@ public:
 	// When visible: the whole picture on the foreground at the drawn rectangle, pixels of the
 	// bottom-right pixel's colour left out; the handle's own transparency colour is not used.
 	void draw() override;
+	// Called from draw() by each object shown as its whole picture (this one and
+	// DragableImageObject): when object is visible, draws picture at its drawn rectangle
+	// as draw() above does.
+	static void drawWholePicture(const DisplayableObject& object, const ImageHandle& picture);
 
 	// The object's own handle on the shared picture; a picture put in through it is drawn at
 	// the object's old size until setSize().

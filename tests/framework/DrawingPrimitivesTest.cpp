@@ -469,6 +469,31 @@ TEST(ProgramFilterTest, DeepZoomLandsWhatThePointByPointWalkLands)
 	}
 }
 
+// A filter of the program's own after a deep zoom may land any point anywhere, so it is offered
+// every point of each block, in the walk's order, those off the surface too.
+TEST(ProgramFilterTest, DeepZoomOffersAProgramFilterEveryPointOfItsBlocks)
+{
+	SmallWindow window;
+	std::vector<std::pair<int, int>> offered;
+	ProgramFilter record;
+	record.change = [&offered](int& x, int& y, unsigned int&) {
+		offered.emplace_back(x, y);
+		return true;
+	};
+	record.next = window.engine.getEngineFilter();
+	// Blocks of 12 x 13 screen points, rows 117 to 129: the first block reaches past the
+	// right and bottom edges, the second lies wholly past the right one.
+	FilterPointsScaling zoom(11, 12, &record);
+	window.surface->setFilter(&zoom);
+	window.surface->drawRectangle(13, 9, 14, 9, ink);
+	std::vector<std::pair<int, int>> expected;
+	for (int x = 156; x <= 179; ++x)
+		for (int y = 117; y <= 129; ++y)
+			expected.emplace_back(x, y);
+	EXPECT_EQ(expected, offered);
+	EXPECT_EQ(4 * 3, static_cast<int>(window.pixelsOf(ink).size()));
+}
+
 TEST_F(DrawingPrimitivesTest, AnglesRunClockwiseOnScreen)
 {
 	const double pi = 3.141592653589793;
