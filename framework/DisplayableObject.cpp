@@ -76,17 +76,21 @@ void DisplayableObject::redrawOwnArea()
 // drawing, and the filter drops what lies outside anyway.
 bool DisplayableObject::overlapsRedrawArea() const
 {
+	return rectangleMeetsRedrawArea(static_cast<long long>(m_x) + m_drawOffsetX, static_cast<long long>(m_y) + m_drawOffsetY,
+		m_width, m_height);
+}
+
+bool DisplayableObject::rectangleMeetsRedrawArea(long long left, long long top, long long width, long long height) const
+{
 	const int dirtyLeft = m_engine->getDirtyScreenLeft();
 	const int dirtyTop = m_engine->getDirtyScreenTop();
 	const int dirtyRight = m_engine->getDirtyScreenRight();
 	const int dirtyBottom = m_engine->getDirtyScreenBottom();
 	if (dirtyLeft > dirtyRight || dirtyTop > dirtyBottom)
 		return false;
-	const long long left = static_cast<long long>(m_x) + m_drawOffsetX;
-	if (m_engine->toScreenX(clampToInt(left + m_width)) < dirtyLeft || m_engine->toScreenX(clampToInt(left)) > dirtyRight)
+	if (m_engine->toScreenX(clampToInt(left + width)) < dirtyLeft || m_engine->toScreenX(clampToInt(left)) > dirtyRight)
 		return false;
-	const long long top = static_cast<long long>(m_y) + m_drawOffsetY;
-	return m_engine->toScreenY(clampToInt(top + m_height)) >= dirtyTop && m_engine->toScreenY(clampToInt(top)) <= dirtyBottom;
+	return m_engine->toScreenY(clampToInt(top + height)) >= dirtyTop && m_engine->toScreenY(clampToInt(top)) <= dirtyBottom;
 }
 
 void DisplayableObject::keepInsideWindow()

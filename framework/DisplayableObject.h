@@ -94,6 +94,11 @@ public:
 	void keepInsideWindow();
 
 protected:
+	// Called by overlapsRedrawArea() with the drawn rectangle, and by a subclass that draws past
+	// it with all it draws: whether that virtual rectangle, converted to the screen, meets the
+	// engine's dirty screen rectangle as overlapsRedrawArea() says.
+	bool rectangleMeetsRedrawArea(long long left, long long top, long long width, long long height) const;
+
 	BaseEngine* m_engine;
 	int m_x;
 	int m_y;

@@ -19,20 +19,6 @@ const int brightest = 255;
 const int shadeRange = 176;
 // The number's text starts this far right of and below the token's top-left.
 const int numberInset = 5;
-
-// The object's own overlapsRedrawArea test, for any rectangle: judged on the screen, where
-// under a zoom-out one column holds several table columns.
-bool meetsDirtyArea(BaseEngine& engine, const SDL_Rect& area)
-{
-	const int left = engine.getDirtyScreenLeft();
-	const int top = engine.getDirtyScreenTop();
-	const int right = engine.getDirtyScreenRight();
-	const int bottom = engine.getDirtyScreenBottom();
-	if (left > right || top > bottom)
-		return false;
-	return engine.toScreenX(area.x + area.w) >= left && engine.toScreenX(area.x) <= right &&
-		engine.toScreenY(area.y + area.h) >= top && engine.toScreenY(area.y) <= bottom;
-}
 } // namespace
 
 DragableToken::DragableToken(BaseEngine* engine, int x, int y, unsigned int unitColour, bool visible)
@@ -64,7 +50,8 @@ SDL_Rect DragableToken::drawnArea() const
 
 bool DragableToken::meetsFrame() const
 {
-	return m_engine->isWholeScreenRedraw() || meetsDirtyArea(*m_engine, drawnArea());
+	const SDL_Rect area = drawnArea();
+	return m_engine->isWholeScreenRedraw() || rectangleMeetsRedrawArea(area.x, area.y, area.w, area.h);
 }
 
 void DragableToken::redrawDrawnArea()
