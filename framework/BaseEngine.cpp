@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Diagnostics.h"
+#include "DisplayLossHandler.h"
 #include "DisplayableObject.h"
 #include "ImageManager.h"
 #include "SaturatingInt.h"
@@ -184,6 +185,7 @@ int BaseEngine::initialise(const char* title, int width, int height, const char*
 
 	if (!startVideo())
 		return 1;
+	DisplayLossHandler::installForCurrentVideoDriver();
 	m_windowMakingStarted = true;
 	makeFirstUpdateDue();
 	rememberLiveEngine(this);

@@ -38,6 +38,12 @@
 //   finishes (update, render) and mainLoop() returns 0; getExitCode() gives the code back.
 //   A quit event (the window closed) ends the loop at once, also with 0.
 //
+// When the display goes away
+//   With SDL's x11 driver, a connection to the X server that breaks while the program runs
+//   (a dropped remote session, a stopped virtual display) ends the process at once with
+//   "The display went away: the program ends" on standard error and status 1; no exit
+//   handler runs, as each would wait on the dead connection (DisplayLossHandler).
+//
 // Drawing on the background outside drawBackground()
 //   Every pixel write needs its surface locked; without the lock the pixel is still written
 //   but prints the write warning, once per pixel. drawBackground(), the frame's hooks and
@@ -130,6 +136,7 @@ public:
 	// and returns 1 without touching the size, the window or the content, because a subclass's
 	// set-up hooks need not bear running twice (onShutdown() may have freed what they use).
 	// The current time, the game time and the pause are left as the program made them.
+	// Once SDL's video is up it sets up the end on a lost display (in the overview above).
 	int initialise(const char* title, int width, int height, const char* fontFile, int fontSize);
 	// onShutdown(), then frees the key states; the rest goes with the destructor.
 	void deinitialise();

@@ -1,7 +1,8 @@
 // The real programs, started as a user starts them: from their run directory, with no
 // environment variables of ours, on a display of their own. The game is driven through the
 // menu into a game with real input, then closed; every sample is started and closed. Each
-// must end with status 0 and the exit handler's line last. In the sanitizer build these are
+// must end with status 0 and the exit handler's line last; a program whose display is
+// stopped under it must end by itself within seconds. In the sanitizer build these are
 // the sanitizer builds of the programs, so any leak or error report fails the test.
 
 #include <gtest/gtest.h>
@@ -27,6 +28,8 @@ const char* const displayServer = "/usr/bin/Xvfb";
 const char* const inputTool = "/usr/bin/xdotool";
 // xdotool matches window names as regular expressions: the title without its "C++".
 const char* const windowTitlePattern = "Tolvane Framework Program";
+// The part of the title that the game's and every sample's windows share.
+const char* const anyWindowTitlePattern = "Tolvane Framework";
 const size_t sampleCount = 14;
 // The launcher's status for a name it does not know.
 const int unknownSampleStatus = 2;
@@ -52,6 +55,9 @@ const char* const detailsBuilt = "images/ForwardButton2.png";
 const char* const levelBuilt = "images/Level1Image.png";
 const char* const defaultFontLoaded = "Loading font: 24 point Cornerstone Regular.ttf";
 const char* const noDisplayReport = "there is no display";
+const char* const displayLostReport = "The display went away: the program ends";
+// A program whose display went away must end by itself within this time.
+const int displayLossEndMs = 10000;
 
 bool exitedWith(int status, int code)
 {
@@ -61,6 +67,12 @@ bool exitedWith(int status, int code)
 bool exitedWithZero(int status)
 {
 	return exitedWith(status, 0);
+}
+
+// An exit status a shell reports as a failure, rather than a signal's.
+bool exitedWithFailure(int status)
+{
+	return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) >= 1 && WEXITSTATUS(status) <= 127;
 }
 
 // The first line reporting a picture or font that could not be opened, or "".
@@ -106,6 +118,12 @@ protected:
 				FAIL() << "Xvfb and xdotool are needed to run the program";
 			GTEST_SKIP() << "Xvfb or xdotool is not installed";
 		}
+		startDisplay();
+	}
+
+	// A virtual display of the test's own, replacing any it had.
+	void startDisplay()
+	{
 		m_server = std::make_unique<ChildProcess>(
 			std::vector<std::string>{displayServer, "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
 			std::vector<std::string>{});
@@ -255,4 +273,27 @@ TEST_F(ProgramTest, WithoutADisplayItSaysSoAndEndsWithStatusOne)
 	const int status = m_program->finish(stepTimeoutMs);
 	EXPECT_TRUE(exitedWith(status, 1)) << "status " << status << "\n" << report();
 	EXPECT_NE(m_program->errorOutput().find(noDisplayReport), std::string::npos) << report();
+}
+
+// A display that goes away under a running program (a dropped remote session) ends it
+// within seconds, with a line on standard error and a failure status: nothing at exit may
+// wait on the lost connection. The maze sample is the one that hung most often.
+TEST_F(ProgramTest, WhenItsDisplayGoesAwayItSaysSoAndEndsWithAFailureStatus)
+{
+	const std::vector<std::vector<std::string>> commands = {{TOLVANE_PROGRAM_PATH}, {TOLVANE_SAMPLES_PATH, "maze"}};
+	for (const std::vector<std::string>& command : commands)
+	{
+		SCOPED_TRACE(command.back());
+		// The first program uses the fixture's display; each later one needs a new one.
+		if (!m_server)
+		{
+			ASSERT_NO_FATAL_FAILURE(startDisplay());
+		}
+		start(command, userEnvironment());
+		ASSERT_FALSE(findWindow(anyWindowTitlePattern).empty()) << report();
+		m_server.reset();
+		const int status = m_program->finish(displayLossEndMs);
+		EXPECT_TRUE(exitedWithFailure(status)) << "status " << status << "\n" << report();
+		EXPECT_NE(m_program->errorOutput().find(displayLostReport), std::string::npos) << report();
+	}
 }
