@@ -4,7 +4,8 @@
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
+
+#include <unistd.h>
 
 #include "Alien.h"
 #include "DisplayableObject.h"
@@ -140,15 +141,15 @@ TEST_F(GameFlowTest, PauseStoresTheLevelInTheEngineAndSaveWritesIt)
 TEST_F(GameFlowTest, SaveThatCannotBeWrittenShowsNoSavedPicture)
 {
 	startLevel1("ann", 0);
-	// A directory where the new file must be written makes the write fail.
-	ASSERT_EQ(std::system(("mkdir '" + workingFile("TV4StarhollowSaveGame.txt.tmp") + "'").c_str()), 0);
+	// A save file that links into a directory that does not exist: a plain write fails too.
+	ASSERT_EQ(symlink("missing/TV4StarhollowSaveGame.txt", workingFile("TV4StarhollowSaveGame.txt").c_str()), 0);
 	tapKey(SDLK_p);
 	OutputCapture output;
 	output.start();
 	tapKey(SDLK_s);
 	const std::string printed = output.stop();
 	EXPECT_FALSE(entryVisible(StateLevel::savedImageSlot));
-	EXPECT_NE(printed.find("Unable to save the game: cannot create TV4StarhollowSaveGame.txt.tmp (Is a directory)\n"),
+	EXPECT_NE(printed.find("Unable to save the game: cannot create missing/TV4StarhollowSaveGame.txt (No such file or directory)\n"),
 		std::string::npos) << printed;
 }
 
