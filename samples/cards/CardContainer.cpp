@@ -106,15 +106,6 @@ void CardContainer::onMouseUp(int button, int x, int y)
 	DragableTokenContainer::onMouseUp(button, x, y);
 }
 
-void CardContainer::draw()
-{
-	if (!isVisible())
-		return;
-	if (needsDrawing())
-		drawBody();
-	drawChildren();
-}
-
 void CardContainer::drawBody()
 {
 	const int left = getLeftEdge();

@@ -15,7 +15,6 @@ public:
 
 	CardContainer(BaseEngine* engine, int x, int y, std::string name);
 
-	void draw() override;
 	int notify(int code, int a, int b) override;
 	void onMouseUp(int button, int x, int y) override;
 	bool offerClick(int button, int x, int y) override;
@@ -37,7 +36,7 @@ private:
 	const DisplayableObjectContainer& pile(bool discard) const { return discard ? m_discard : m_deck; }
 	void dealTopCard(bool fromDiscard);
 	// The panels, the band, the labels and the border, without the tokens lying on the box.
-	void drawBody();
+	void drawBody() override;
 	void drawBand(int left, int top);
 	void drawBorder(int left, int top);
 

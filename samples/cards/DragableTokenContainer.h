@@ -10,6 +10,8 @@ class DragableTokenContainer : public DragableBaseClassObject, public Displayabl
 public:
 	DragableTokenContainer(int x, int y, BaseEngine* engine, int width, int height, bool topLeft, bool visible);
 
+	// When visible: the body where the frame needs it (drawBody()), then every child, each of
+	// which decides for itself, as it may lie outside the body.
 	void draw() override;
 	int notify(int code, int a, int b) override;
 	void setDrawnTopLeft(int x, int y) override;
@@ -33,8 +35,7 @@ protected:
 	void redrawChildren();
 	// Drags to the point and moves the children by however far this object went.
 	void dragMoveWithChildren(int x, int y);
-
-private:
-	// The yellow box and its label, without the children.
-	void drawBody();
+	// What draw() shows of the object itself, without the children: here a yellow box and
+	// its label; boxes and trays draw their own.
+	virtual void drawBody();
 };

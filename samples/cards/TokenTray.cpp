@@ -33,15 +33,6 @@ TokenTray::TokenTray(BaseEngine* engine, int x, int y)
 {
 }
 
-void TokenTray::draw()
-{
-	if (!isVisible())
-		return;
-	if (needsDrawing())
-		drawBody();
-	drawChildren();
-}
-
 void TokenTray::drawBody()
 {
 	const int left = getLeftEdge();

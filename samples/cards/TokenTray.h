@@ -12,7 +12,6 @@ public:
 
 	TokenTray(BaseEngine* engine, int x, int y);
 
-	void draw() override;
 	bool offerClick(int button, int x, int y) override;
 
 	// A loose token of that unit colour with its top-left at (x, y).
@@ -20,6 +19,6 @@ public:
 
 private:
 	// The header, the palette and the title, without the tokens lying on the tray.
-	void drawBody();
+	void drawBody() override;
 	void pressPaletteCell(int column, int row, int x);
 };
