@@ -3,8 +3,8 @@
 #include <SDL.h>
 
 #include "BaseEngine.h"
-#include "MovingObject.h"
 #include "common/ArrowKeySteering.h"
+#include "common/BouncingMotion.h"
 
 namespace
 {
@@ -33,12 +33,7 @@ void BouncingBall2::update(int time)
 {
 	(void)time;
 	steerByHeldKeys();
-	m_exactX += m_speedX;
-	m_exactY += m_speedY;
-	bounceOffEdges();
-	m_x = static_cast<int>(m_exactX + 0.5);
-	m_y = static_cast<int>(m_exactY + 0.5);
-	requestFullRedraw();
+	BouncingMotion::step(*this, m_exactX, m_exactY, m_speedX, m_speedY);
 }
 
 // Each held key acts once per update; SPACE, tested last, stops the ball.
@@ -47,10 +42,4 @@ void BouncingBall2::steerByHeldKeys()
 	ArrowKeySteering::changeSpeedByHeldArrows(m_engine, m_speedX, m_speedY, steeringStep);
 	if (m_engine->isKeyPressed(SDLK_SPACE))
 		m_speedX = m_speedY = 0.0;
-}
-
-void BouncingBall2::bounceOffEdges()
-{
-	MovingObject::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
-	MovingObject::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
 }

@@ -22,7 +22,6 @@ public:
 
 private:
 	void steerByHeldKeys();
-	void bounceOffEdges();
 
 	double m_exactX;
 	double m_exactY;

@@ -1,8 +1,8 @@
 #include "bouncing/BouncingObject.h"
 
 #include "BaseEngine.h"
-#include "MovingObject.h"
 #include "common/ArrowKeySteering.h"
+#include "common/BouncingMotion.h"
 
 namespace
 {
@@ -26,24 +26,8 @@ void BouncingObject::update(int time)
 	(void)time;
 	if (m_engine->isPaused())
 		return;
-	steerByHeldArrows();
-	m_exactX += m_speedX;
-	m_exactY += m_speedY;
-	bounceOffEdges();
-	m_x = static_cast<int>(m_exactX + 0.5);
-	m_y = static_cast<int>(m_exactY + 0.5);
-	requestFullRedraw();
-}
-
-void BouncingObject::steerByHeldArrows()
-{
 	ArrowKeySteering::changeSpeedByHeldArrows(m_engine, m_speedX, m_speedY, steeringStep);
-}
-
-void BouncingObject::bounceOffEdges()
-{
-	MovingObject::bounceAxis(m_exactX, m_speedX, m_drawOffsetX, m_width, m_engine->getWindowWidth());
-	MovingObject::bounceAxis(m_exactY, m_speedY, m_drawOffsetY, m_height, m_engine->getWindowHeight());
+	BouncingMotion::step(*this, m_exactX, m_exactY, m_speedX, m_speedY);
 }
 
 void BouncingObject::draw()

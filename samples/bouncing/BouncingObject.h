@@ -20,9 +20,6 @@ public:
 	double getExactY() const { return m_exactY; }
 
 protected:
-	void steerByHeldArrows();
-	void bounceOffEdges();
-
 	double m_speedX = 1.5;
 	double m_speedY = 2.5;
 	double m_exactX;

@@ -9,6 +9,7 @@
 #include "ImageManager.h"
 #include "JigsawPiece.h"
 #include "PixelSurface.h"
+#include "common/TableScrollKeys.h"
 
 const char* const JigsawDemo::imageUrl = "images/mountain-4635428_480.jpg";
 const char* const JigsawDemo::stateFileName = "jigsaw_simple_save_state.txt";
@@ -22,10 +23,8 @@ const unsigned int buttonWhite = 0xFFFFFF;
 const int layoutPitch = 75;
 const int buttonSize = 50;
 const int centreHalf = 25;
-const int panStep = 10;
 const int leftButton = 1;
 const int escapeKey = 27;
-const int spaceKey = 32;
 } // namespace
 
 JigsawDemo::JigsawDemo(std::string stateFilePath)
@@ -209,31 +208,15 @@ void JigsawDemo::onMouseUp(int button, int x, int y)
 	requestFullRedraw();
 }
 
+// Every key but Escape redraws, a scroll key or not.
 void JigsawDemo::onKeyDown(int key)
 {
-	switch (key)
+	if (key == escapeKey)
 	{
-	case escapeKey:
 		setExitCode(0);
 		return;
-	case SDLK_LEFT:
-		m_translation.changeOffset(panStep, 0);
-		break;
-	case SDLK_RIGHT:
-		m_translation.changeOffset(-panStep, 0);
-		break;
-	case SDLK_UP:
-		m_translation.changeOffset(0, panStep);
-		break;
-	case SDLK_DOWN:
-		m_translation.changeOffset(0, -panStep);
-		break;
-	case spaceKey:
-		m_translation.setOffset(0, 0);
-		break;
-	default:
-		break;
 	}
+	TableScrollKeys::apply(m_translation, key);
 	requestFullRedraw();
 }
 

@@ -2,74 +2,33 @@
 
 #include <SDL.h>
 
-#include "common/RandomDotBackground.h"
 #include "tiles/MyObjectA.h"
 #include "tiles/TileClickRules.h"
 
-SimpleTileDemo::SimpleTileDemo()
+namespace
 {
+	// The tiles go on last, over the picture; a left press takes only the tile map's own lock and
+	// asks for a redraw only when it lands on the map.
+	const TileClickRules::Variant variant = { false, false, false };
 }
 
-// The tiles go on last, over the picture.
 void SimpleTileDemo::drawBackground()
 {
-	RandomDotBackground::draw(this);
-	drawPicture();
-	fillTileValues();
-	drawTiles();
-}
-
-void SimpleTileDemo::fillTileValues()
-{
-	TileClickRules::fillWithRandomValues(m_tileManager);
-}
-
-void SimpleTileDemo::drawTiles()
-{
-	m_tileManager.setTopLeftOnScreen(TileClickRules::mapLeft, TileClickRules::mapTop);
-	m_tileManager.drawAllTiles(this, getBackgroundSurface());
-}
-
-void SimpleTileDemo::drawPicture()
-{
-	TileClickRules::drawPicture(this);
+	TileClickRules::drawBackground(this, m_tileManager, variant);
 }
 
 int SimpleTileDemo::createObjects()
 {
-	markObjectsChanged();
-	removeAllObjects(true);
-	resetObjectSlots(1);
-	setObjectAt(0, new MyObjectA(this));
-	setAllObjectsVisible(true);
-	return 0;
+	return TileClickRules::createObjects<MyObjectA>(this);
 }
 
 void SimpleTileDemo::onMouseDown(int button, int x, int y)
 {
-	TileClickRules::reportPress(x, y);
-	if (button == SDL_BUTTON_LEFT)
-	{
-		if (m_tileManager.isScreenPointOnMap(x, y))
-		{
-			TileClickRules::growTileAt(this, m_tileManager, x, y);
-			requestFullRedraw();
-		}
-	}
-	else if (button == SDL_BUTTON_RIGHT)
-	{
-		TileClickRules::paintDisc(this, x, y);
-		requestFullRedraw();
-	}
+	TileClickRules::press(this, m_tileManager, variant, button, x, y);
 }
 
-// The background regeneration written out step by step.
 void SimpleTileDemo::onKeyDown(int key)
 {
-	if (key != SDLK_SPACE)
-		return;
-	lockBackgroundForDrawing();
-	drawBackground();
-	unlockBackgroundForDrawing();
-	requestFullRedraw();
+	if (key == SDLK_SPACE)
+		redrawBackground();
 }

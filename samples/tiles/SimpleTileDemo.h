@@ -8,7 +8,7 @@
 class SimpleTileDemo : public BaseEngine
 {
 public:
-	SimpleTileDemo();
+	SimpleTileDemo() {}
 	~SimpleTileDemo() override {}
 
 	void drawBackground() override;
@@ -19,9 +19,5 @@ public:
 	MyTileManager& getTileManager() { return m_tileManager; }
 
 private:
-	void fillTileValues();
-	void drawTiles();
-	void drawPicture();
-
 	MyTileManager m_tileManager;
 };

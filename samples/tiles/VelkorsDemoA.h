@@ -8,7 +8,7 @@
 class VelkorsDemoA : public BaseEngine
 {
 public:
-	VelkorsDemoA();
+	VelkorsDemoA() {}
 	~VelkorsDemoA() override {}
 
 	void drawBackground() override;
@@ -19,9 +19,5 @@ public:
 	VelkorsTileManager& getTileManager() { return m_tileManager; }
 
 private:
-	void fillTileValues();
-	void drawTiles();
-	void drawPicture();
-
 	VelkorsTileManager m_tileManager;
 };

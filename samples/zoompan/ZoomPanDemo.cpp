@@ -7,13 +7,13 @@
 
 #include "DragableImageObject.h"
 #include "DragableObject.h"
+#include "common/TableScrollKeys.h"
 #include "dragable/SimpleFlashingDragableImageObject.h"
 
 namespace
 {
 	const unsigned int tableColour = 0x000000;
 	const bool topLeft = false; // every object is centred on its position
-	const int scrollStep = 10;
 	const unsigned int cyan = 0x00FFFF;
 	const unsigned int red = 0xFF0000;
 	const unsigned int magenta = 0xFF00FF;
@@ -89,30 +89,11 @@ void ZoomPanDemo::onMouseWheel(int x, int y, unsigned int which, unsigned int ti
 	requestFullRedraw();
 }
 
+// Escape ends without a redraw; keys other than it and the scroll keys do nothing.
 void ZoomPanDemo::onKeyDown(int key)
 {
-	switch (key)
-	{
-	case SDLK_ESCAPE:
+	if (key == SDLK_ESCAPE)
 		setExitCode(0);
-		return;
-	case SDLK_LEFT:
-		m_translation.changeOffset(scrollStep, 0);
-		break;
-	case SDLK_RIGHT:
-		m_translation.changeOffset(-scrollStep, 0);
-		break;
-	case SDLK_UP:
-		m_translation.changeOffset(0, scrollStep);
-		break;
-	case SDLK_DOWN:
-		m_translation.changeOffset(0, -scrollStep);
-		break;
-	case SDLK_SPACE:
-		m_translation.setOffset(0, 0);
-		break;
-	default:
-		return;
-	}
-	requestFullRedraw();
+	else if (TableScrollKeys::apply(m_translation, key))
+		requestFullRedraw();
 }
