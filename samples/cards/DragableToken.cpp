@@ -35,13 +35,16 @@ std::string DragableToken::numberText() const
 }
 
 // The text is measured with the font it is drawn with, so a number of any length is covered.
+// A token without a number draws no text and leaves the font unasked for.
 SDL_Rect DragableToken::drawnArea() const
 {
 	SDL_Rect area{getLeftEdge(), getTopEdge(), m_width, m_height};
+	const std::string number = numberText();
+	if (number.empty())
+		return area;
 	TTF_Font* font = m_engine->getFont(numberFont, numberSize)->getTTFFont();
 	SDL_Rect text{area.x + numberInset, area.y + numberInset, 0, 0};
-	const std::string number = numberText();
-	if (font == nullptr || number.empty() || TTF_SizeText(font, number.c_str(), &text.w, &text.h) != 0)
+	if (font == nullptr || TTF_SizeText(font, number.c_str(), &text.w, &text.h) != 0)
 		return area;
 	SDL_Rect both;
 	SDL_UnionRect(&area, &text, &both);

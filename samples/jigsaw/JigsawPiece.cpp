@@ -16,17 +16,13 @@ const int leftButton = 1;
 const int snapBias = 10013;
 const int snapHalf = 13;
 
-// Whether a piece whose area starts at source, along a picture side of the given length,
-// draws only that side's own pixels; a source need not be a cell's corner. What cannot be
-// drawn safely is an area reaching outside the picture: before its start (a negative source)
-// or past its end, where the picture would be read again from its opposite side and the piece
-// show some other part of it. The one exception is the corner of the last whole cell, a piece
-// the engine cuts itself: where the picture ends at that cell's edge, its tabs reach past it
-// as those of every piece of that column or row do. Nothing here can overflow.
-bool isDrawnWithinPicture(int source, int sideLength)
+// Past the picture's right or bottom edge its pixel reads wrap round to the opposite edge,
+// so a source of any size that is not negative draws the picture as it wraps. Image drawing
+// rounds each sample point by truncation, which is right only for points that are not
+// negative: a negative source would draw its part of the picture a pixel out of place.
+bool isDrawableSource(int sourceX, int sourceY)
 {
-	const int lastCellStart = (sideLength / JigsawPiece::cellSize - 1) * JigsawPiece::cellSize;
-	return source >= 0 && (source <= sideLength - JigsawPiece::pieceSize || source <= lastCellStart);
+	return sourceX >= 0 && sourceY >= 0;
 }
 
 // The quarter turns a piece shows for any turn count: the remainder of four, a negative one
@@ -48,23 +44,17 @@ JigsawPiece::JigsawPiece(FILE* stateFile, int x, int y, JigsawDemo* engine, std:
 	readStateLine(stateFile);
 }
 
-// A line that cannot be read, or whose source the piece cannot draw from the picture alone,
-// is still used up, so the next piece takes the next line; this piece keeps the place and
-// cell it was given.
+// A line that cannot be read, or whose source the piece cannot draw, is still used up, so the
+// next piece takes the next line; this piece keeps the place and cell it was given.
 void JigsawPiece::readStateLine(FILE* stateFile)
 {
 	JigsawStateLine line;
-	if (!JigsawStateLine::readNext(stateFile, line) || !isSourceInPicture(line.sourceX, line.sourceY))
+	if (!JigsawStateLine::readNext(stateFile, line) || !isDrawableSource(line.sourceX, line.sourceY))
 		return;
 	setPosition(line.x, line.y);
 	m_rotation = drawnTurn(line.rotation);
 	m_sourceX = line.sourceX;
 	m_sourceY = line.sourceY;
-}
-
-bool JigsawPiece::isSourceInPicture(int sourceX, int sourceY) const
-{
-	return isDrawnWithinPicture(sourceX, m_image.getWidth()) && isDrawnWithinPicture(sourceY, m_image.getHeight());
 }
 
 void JigsawPiece::writeSaveLine(FILE* file, int index) const

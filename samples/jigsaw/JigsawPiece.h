@@ -21,9 +21,10 @@ public:
 	static constexpr int snapGrid = 25;
 
 	// Called by the jigsaw engine as it fills its slots. With a state file, the piece uses up
-	// its next line; when that line reads by the layout and its source, on the cell grid or
-	// off it, lets the piece draw from inside the picture, it gives the place, turn (kept as
-	// 0 to 3) and source.
+	// its next line; when that line reads by the layout and its source is not negative (on
+	// the cell grid or off it, inside the picture or past its right or bottom edge, where the
+	// piece shows the picture wrapping round), it gives the place, turn (kept as 0 to 3) and
+	// source.
 	JigsawPiece(FILE* stateFile, int x, int y, JigsawDemo* engine, std::string url, int sourceX, int sourceY);
 
 	void draw() override;
@@ -67,7 +68,6 @@ public:
 
 private:
 	void readStateLine(FILE* stateFile);
-	bool isSourceInPicture(int sourceX, int sourceY) const;
 	void applyToEveryPiece(void (JigsawPiece::*check)(JigsawPiece*));
 	void turnClockwise();
 	void turnAnticlockwise();

@@ -345,7 +345,10 @@ TEST_F(CardDemoTest, APictureThatCannotLoadShowsARedSquare)
 TEST_F(CardDemoTest, TrayCellsMakeTokensThatDragIntoBoxesAndOut)
 {
 	TokenTray* first = tray(0);
-	// A press on the red cell makes a red token just above the tray, at the mouse x.
+	// A press on the red cell makes a red token just above the tray, at the mouse x. Without
+	// a number it draws and moves without asking for the number's font.
+	OutputCapture fontLines;
+	fontLines.start();
 	harness.click(first->getLeftEdge() + 30, first->getTopEdge() + 30);
 	std::vector<DragableToken*> tokens = onTable<DragableToken>();
 	ASSERT_EQ(1u, tokens.size());
@@ -361,6 +364,7 @@ TEST_F(CardDemoTest, TrayCellsMakeTokensThatDragIntoBoxesAndOut)
 	EXPECT_TRUE(onTable<DragableToken>().empty());
 	ASSERT_EQ(token, hearts->getObjectAt(0));
 	EXPECT_EQ(hearts->getLeftEdge(), token->getLeftEdge());
+	EXPECT_EQ(std::string::npos, fontLines.stop().find("Loading font: 15 point"));
 	expectEveryCardAndTokenInOneList(1);
 
 	// Dragging the box brings the token along.

@@ -611,14 +611,23 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 		everySlot.insert(slot);
 	const std::set<int> fromTheCut(everySlot.find(31), everySlot.end());
 	const std::vector<PieceState> written = writtenLayout();
-	std::vector<PieceState> offTheGrid = written;
-	offTheGrid[damaged].sourceX = 25;
+	auto withDamaged = [&written](const PieceState& piece) {
+		std::vector<PieceState> states = written;
+		states[damaged] = piece;
+		return states;
+	};
+	auto withSource = [&](int sourceX, int sourceY) {
+		const PieceState& piece = written[damaged];
+		return withDamaged({piece.x, piece.y, piece.rotation, sourceX, sourceY});
+	};
+	const int damagedX = written[damaged].sourceX;
+	const int most = 9999999;
 	struct Case
 	{
 		const char* what;
 		std::string content;
 		std::set<int> shuffled;
-		const std::vector<PieceState>* loaded = nullptr;  // when not as written
+		std::vector<PieceState> loaded = {};  // when not as written
 	};
 	const std::vector<Case> cases = {
 		{"as written", good, {}},
@@ -627,22 +636,28 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 		{"a turn of 7", replaced(good, at + 22, "07"), {}},
 		{"a blank after the columns", good.substr(0, at + 40) + " " + good.substr(at + 40), {}},
 		{"over-long", good.substr(0, at + 40) + std::string(3000, 'x') + good.substr(at + 40), {}},
-		{"a damaged line of 1 MiB", good.substr(0, at) + std::string(1 << 20, '9') + "\r\n" + good.substr(at + lineLength),
-			{7}},
+		{"a line of 1 MiB of digits", good.substr(0, at) + std::string(1 << 20, '9') + "\r\n" + good.substr(at + lineLength),
+			{}, withDamaged({most, most, 3, most, most})},
 		{"a value too wide", good.substr(0, at + 6) + "1" + good.substr(at + 6), {7}},
 		{"a blank line", good.substr(0, at) + "\r\n" + good.substr(at + lineLength), {7}},
-		{"source off the cell grid", replaced(good, at + 25, "0000025"), {}, &offTheGrid},
+		{"source off the cell grid", replaced(good, at + 25, "0000025"), {}, withSource(25, 0)},
 		{"source left of the picture", replaced(good, at + 25, "-000050"), {7}},
-		{"source reaching past the right edge", replaced(good, at + 25, "0000411"), {7}},
-		{"source past the last row", replaced(good, at + 33, "0000300"), {7}},
+		{"source above the picture", replaced(good, at + 33, "-000050"), {7}},
+		{"source reaching past the right edge", replaced(good, at + 25, "0000411"), {}, withSource(411, 0)},
+		{"source far past the right edge", replaced(good, at + 25, "9999999"), {}, withSource(most, 0)},
+		{"source past the last row", replaced(good, at + 33, "0000300"), {}, withSource(damagedX, 300)},
+		{"source far past the last row", replaced(good, at + 33, "9999999"), {}, withSource(damagedX, most)},
 		{"garbage", randomBytes(3000, random), everySlot},
 	};
+	const ImageHandle image = ImageManager::loadImage(JigsawDemo::imageUrl);
 	for (const Case& c : cases)
 	{
 		writeFile(statePath, c.content);
 		engine.createObjects();
+		engine.requestFullRedraw();
+		harness.step();
 		const std::vector<PieceState> now = layout();
-		const std::vector<PieceState>& loaded = c.loaded != nullptr ? *c.loaded : written;
+		const std::vector<PieceState>& loaded = c.loaded.empty() ? written : c.loaded;
 		ASSERT_EQ(written.size(), now.size()) << c.what;
 		for (int slot = 0; slot < pieceCount; ++slot)
 		{
@@ -655,6 +670,15 @@ TEST_F(JigsawDemoTest, EachStateLineLoadsIntoItsOwnSlotAndADamagedOneOnlyLosesIt
 			// Slots are filled column by column: slot s is created with the cell (s / rows, s % rows).
 			const PieceState own{piece.x, piece.y, 0, (slot / rows) * cell, (slot % rows) * cell};
 			EXPECT_TRUE(piece == own && piece.x % 75 == 0 && piece.y % 75 == 0) << c.what << ", slot " << slot;
+		}
+		// The damaged line's piece, turned 3, shows at its (40, 40) the source's pixel (30, 40),
+		// the picture wrapping round where the source lies past its edge.
+		const PieceState& shown = loaded[damaged];
+		if (c.shuffled.count(static_cast<int>(damaged)) == 0 && shown.x == written[damaged].x)
+		{
+			const int colour =
+				image.getPixelColour((shown.sourceX + 30) % image.getWidth(), (shown.sourceY + 40) % image.getHeight());
+			EXPECT_EQ(static_cast<unsigned int>(colour), harness.foregroundPixel(shown.x + 40, shown.y + 40)) << c.what;
 		}
 		EXPECT_EQ(c.content, readFile(statePath)) << c.what;
 	}
@@ -705,13 +729,10 @@ TEST_F(JigsawDemoTest, DamagedStateFilesNeverCrashAndLoseOnlyTheirDamagedLines)
 					EXPECT_TRUE(now[slot] == written[k]) << "round " << round << " slot " << slot;
 					++intactChecked;
 				}
-		// Whatever the damage, no piece reads outside the 480 x 320 picture, and none is turned
-		// other than 0 to 3.
-		const int farthestX = 480 - JigsawPiece::pieceSize;
-		const int farthestY = 320 - JigsawPiece::pieceSize;
+		// Whatever the damage, no piece takes a negative source, and none is turned other than
+		// 0 to 3.
 		for (const PieceState& piece : now)
-			EXPECT_TRUE(piece.sourceX >= 0 && piece.sourceX <= farthestX && piece.sourceY >= 0 &&
-				piece.sourceY <= farthestY && piece.rotation >= 0 && piece.rotation < 4)
+			EXPECT_TRUE(piece.sourceX >= 0 && piece.sourceY >= 0 && piece.rotation >= 0 && piece.rotation < 4)
 				<< "round " << round;
 		if (round % 5 == 3)
 		{
