@@ -4,6 +4,7 @@
 #include "CardOrTile.h"
 #include "PixelSurface.h"
 #include "TokenTray.h"
+#include "common/TableScrollKeys.h"
 
 const char* const CardDemo::cardSheetUrl = "images\\cards.png";
 const char* const CardDemo::cardBackUrl = "images\\cardback.png";
@@ -12,8 +13,6 @@ namespace
 {
 const unsigned int tableColour = 0x008000;
 const int escapeKey = 27;
-const int spaceKey = 32;
-const int panStep = 10;
 
 // The sheet holds the pack as one row per suit, thirteen cells a row.
 const int suits = 4;
@@ -87,29 +86,12 @@ int CardDemo::createObjects()
 
 void CardDemo::onKeyDown(int key)
 {
-	switch (key)
+	if (key == escapeKey)
 	{
-	case escapeKey:
 		setExitCode(0);
 		return;
-	case spaceKey:
-		m_translation.setOffset(0, 0);
-		break;
-	case SDLK_RIGHT:
-		m_translation.changeOffset(-panStep, 0);
-		break;
-	case SDLK_LEFT:
-		m_translation.changeOffset(panStep, 0);
-		break;
-	case SDLK_DOWN:
-		m_translation.changeOffset(0, -panStep);
-		break;
-	case SDLK_UP:
-		m_translation.changeOffset(0, panStep);
-		break;
-	default:
-		break;
 	}
+	TableScrollKeys::apply(m_translation, key);
 	requestFullRedraw();
 }
 
