@@ -43,6 +43,7 @@ const auto killedSaverLifetime = std::chrono::seconds(10);
 // A lease holder that is never told to give its lease up ends after this.
 const timespec longestLease = { 10, 0 };
 const int racingSavers = 2;
+// How a child that was not let mount ends.
 const int cannotMount = 77;
 const int killRounds = 8;
 const fs::perms openToAll = fs::perms::all;

@@ -22,7 +22,7 @@ void expectRacingOrKilledSaversNeverSpoilTheFile(const std::string& path, const 
 
 // Under umask 000 no file the save opens or creates in the directory is ever open to more
 // than the 0600 file, not even when the directory hands down an access list to new files;
-// a new file still gets what a plain write gives it.
+// a new file still gets what a plain write gives it. Skipped where opens cannot be watched.
 void expectSaveOpensNothingToMoreThanTheFile(const std::string& path, const std::function<void()>& save);
 
 // A file mounted over the path (as containers do) gets the contents. Skipped where the test
