@@ -26,12 +26,16 @@ const int maxLinkHops = 40;
 const mode_t permissionBits = 07777;
 // The mode fopen gives a new file, before the umask.
 const mode_t newFileMode = 0666;
+// A replacement is made open to nobody and given the old file's mode only afterwards, so that
+// no one the old file is closed to may open it meanwhile, whatever the umask.
+const mode_t closedMode = 0;
 // Attributes the system itself gives every new file: a replacement gets its own.
 const char* const systemAttributePrefix = "security.";
-// Another saver holds a lock only for one small write; one stopped meanwhile (in a debugger,
-// say) must not freeze the program, so the wait is bounded.
-const auto longestLockWait = std::chrono::seconds(3);
-const auto lockRetryInterval = std::chrono::milliseconds(2);
+// Another saver holds a lock only for one small write, and a program holding a lease gives it
+// up once told; one stopped meanwhile (in a debugger, say) must not freeze the program, so a
+// save waits this long at most, in all.
+const auto longestWait = std::chrono::seconds(3);
+const auto retryInterval = std::chrono::milliseconds(2);
 
 // A file descriptor closed when it goes out of scope.
 class Descriptor
@@ -68,12 +72,37 @@ struct ExistingFile
 	int error = 0;
 };
 
-// Opens the path for writing as a plain write would (links followed), but neither empties
-// it nor waits: a pipe nobody reads fails at once instead of blocking.
-ExistingFile probe(const std::string& path)
+// Repeats attempt (a system call giving -1 and errno on failure) while what it asks for is
+// held by another (EWOULDBLOCK), until the deadline; its last result.
+template <typename Attempt>
+int retryWhileHeld(Clock::time_point deadline, Attempt attempt)
+{
+	for (;;)
+	{
+		const int result = attempt();
+		if (result < 0 && errno == EINTR)
+			continue;
+		if (result >= 0 || errno != EWOULDBLOCK || Clock::now() >= deadline)
+			return result;
+		std::this_thread::sleep_for(retryInterval);
+	}
+}
+
+// Opens the path as a plain write would, except that a pipe nobody reads fails at once
+// instead of blocking. A file under another program's lease is opened once that program gave
+// the lease up (the first try tells it to), if it does so before the deadline.
+int openForWriting(const std::string& path, int flags, Clock::time_point deadline)
+{
+	return retryWhileHeld(deadline, [&path, flags] {
+		return ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags, newFileMode);
+	});
+}
+
+// Opens the path for writing as a plain write would (links followed), but without emptying it.
+ExistingFile probe(const std::string& path, Clock::time_point deadline)
 {
 	ExistingFile found;
-	const Descriptor file(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+	const Descriptor file(openForWriting(path, 0, deadline));
 	if (!file.valid())
 	{
 		found.error = errno;
@@ -136,20 +165,11 @@ bool collectContents(const std::function<void(std::FILE*)>& writeContents, std::
 	return written;
 }
 
-// Waits, within the bound, for an exclusive lock; a lock held by a process that has died was
+// Waits, until the deadline, for an exclusive lock; a lock held by a process that has died was
 // released by the system. The errno value, or 0 once locked.
-int lockExclusively(int fd)
+int lockExclusively(int fd, Clock::time_point deadline)
 {
-	const Clock::time_point deadline = Clock::now() + longestLockWait;
-	while (::flock(fd, LOCK_EX | LOCK_NB) != 0)
-	{
-		if (errno == EINTR)
-			continue;
-		if (errno != EWOULDBLOCK || Clock::now() >= deadline)
-			return errno;
-		std::this_thread::sleep_for(lockRetryInterval);
-	}
-	return 0;
+	return retryWhileHeld(deadline, [fd] { return ::flock(fd, LOCK_EX | LOCK_NB); }) == 0 ? 0 : errno;
 }
 
 // The errno value of the first failed write, or 0.
@@ -177,14 +197,15 @@ int reserveSpace(int fd, size_t size)
 	return errno == ENOSPC || errno == EDQUOT || errno == EFBIG ? errno : 0;
 }
 
-// Extended attributes or access lists that a plain write keeps and a new file would not have.
-bool carriesOwnAttributes(const std::string& path)
+// Whether list (listxattr's calling convention) names an extended attribute or access list
+// besides those the system gives every new file.
+bool listsOwnAttributes(const std::function<ssize_t(char*, size_t)>& list)
 {
-	const ssize_t length = ::listxattr(path.c_str(), nullptr, 0);
+	const ssize_t length = list(nullptr, 0);
 	if (length <= 0)
 		return false;
 	std::string names(static_cast<size_t>(length), '\0');
-	const ssize_t listed = ::listxattr(path.c_str(), &names[0], names.size());
+	const ssize_t listed = list(&names[0], names.size());
 	if (listed < 0)
 		return true;
 	names.resize(static_cast<size_t>(listed));
@@ -195,6 +216,19 @@ bool carriesOwnAttributes(const std::string& path)
 	return false;
 }
 
+// Attributes that a plain write keeps and a new file would not have.
+bool carriesOwnAttributes(const std::string& path)
+{
+	return listsOwnAttributes([&path](char* names, size_t size) { return ::listxattr(path.c_str(), names, size); });
+}
+
+// Attributes a new file brought along from its directory (an access list it hands down),
+// which the file it replaces lacks and which may open it to more users.
+bool carriesOwnAttributes(int fd)
+{
+	return listsOwnAttributes([fd](char* names, size_t size) { return ::flistxattr(fd, names, size); });
+}
+
 // A new file can take the place of the one at the path only where it would be the same to
 // a plain write: one name, no attributes of its own. A missing file is always replaceable.
 bool replacementKeepsTheFile(const std::string& path, struct stat& status, bool& exists)
@@ -203,6 +237,13 @@ bool replacementKeepsTheFile(const std::string& path, struct stat& status, bool&
 	if (!exists)
 		return errno == ENOENT;
 	return S_ISREG(status.st_mode) && status.st_nlink == 1 && !carriesOwnAttributes(path);
+}
+
+// Where the system refuses to let a rename replace the file (a file mounted over the name, or
+// one on another file system), though a plain write to it would go through.
+bool renameCannotReplace(int error)
+{
+	return error == EBUSY || error == EXDEV;
 }
 
 // Gives the new file the owner, group and mode of the file it replaces; false where that is
@@ -226,9 +267,10 @@ FileReplacer::FileReplacer(std::string path)
 
 FileReplacer::Outcome FileReplacer::replace(const std::function<void(std::FILE*)>& writeContents)
 {
-	const ExistingFile existing = probe(m_path);
+	m_deadline = Clock::now() + longestWait;
+	const ExistingFile existing = probe(m_path, m_deadline);
 	if (existing.exists && !existing.writable)
-		return fail(Outcome::notWritable, m_path, existing.error);
+		return fail(existing.error == EWOULDBLOCK ? Outcome::busy : Outcome::notWritable, m_path, existing.error);
 	std::string contents;
 	int error = 0;
 	if (!collectContents(writeContents, contents, error))
@@ -240,11 +282,9 @@ FileReplacer::Outcome FileReplacer::replace(const std::function<void(std::FILE*)
 	if (!directory.valid())
 		return writeInPlace(target, contents);
 	// Every saver of the directory takes this lock before it touches a temporary file, so none
-	// ever removes or renames one that another is still writing.
-	error = lockExclusively(directory.get());
-	if (error == EWOULDBLOCK)
-		return fail(Outcome::busy, directoryPath, error);
-	if (error != 0)
+	// ever removes or renames one that another is still writing. One that holds it too long
+	// is left alone: the file is written in place, where savers take turns by its own lock.
+	if (lockExclusively(directory.get(), m_deadline) != 0)
 		return writeInPlace(target, contents);
 	return replaceThroughTemporaryFile(target, contents);
 }
@@ -259,10 +299,12 @@ FileReplacer::Outcome FileReplacer::replaceThroughTemporaryFile(const std::strin
 	const std::string temporaryPath = target + temporarySuffix;
 	if (::unlink(temporaryPath.c_str()) != 0 && errno != ENOENT)
 		return writeInPlace(target, contents);
-	Descriptor file(::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, newFileMode));
+	// A new file (no old one) gets what a plain write gives it.
+	Descriptor file(::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+		exists ? closedMode : newFileMode));
 	if (!file.valid())
 		return writeInPlace(target, contents);
-	if (exists && !takeOverOwnerAndMode(file.get(), replaced))
+	if (exists && (carriesOwnAttributes(file.get()) || !takeOverOwnerAndMode(file.get(), replaced)))
 	{
 		::unlink(temporaryPath.c_str());
 		return writeInPlace(target, contents);
@@ -280,6 +322,8 @@ FileReplacer::Outcome FileReplacer::replaceThroughTemporaryFile(const std::strin
 	{
 		error = errno;
 		::unlink(temporaryPath.c_str());
+		if (renameCannotReplace(error))
+			return writeInPlace(target, contents);
 		return fail(Outcome::cannotReplace, target, error);
 	}
 	return Outcome::replaced;
@@ -287,15 +331,18 @@ FileReplacer::Outcome FileReplacer::replaceThroughTemporaryFile(const std::strin
 
 FileReplacer::Outcome FileReplacer::writeInPlace(const std::string& target, const std::string& contents)
 {
-	Descriptor file(::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, newFileMode));
+	Descriptor file(openForWriting(target, O_CREAT, m_deadline));
 	if (!file.valid())
-		return fail(Outcome::cannotCreate, target, errno);
+	{
+		const int error = errno;
+		return fail(error == EWOULDBLOCK ? Outcome::busy : Outcome::cannotCreate, target, error);
+	}
 	struct stat status;
 	if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
 		return fail(Outcome::notWritable, target, 0);
 	// Savers that reach the file by other names, or without the directory's lock, wait for
 	// each other here.
-	int error = lockExclusively(file.get());
+	int error = lockExclusively(file.get(), m_deadline);
 	if (error == EWOULDBLOCK)
 		return fail(Outcome::busy, target, error);
 	error = reserveSpace(file.get(), contents.size());

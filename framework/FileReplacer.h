@@ -3,6 +3,7 @@
 // temporary file beside it first and replace the old file only once complete, so a failed
 // or interrupted write keeps the previous file whole, whatever other savers do meanwhile.
 
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -24,8 +25,8 @@ public:
 		cannotWrite,
 		// The temporary file could not be moved over the file; it was removed.
 		cannotReplace,
-		// Another saver of the same directory or file held it for longer than a save waits;
-		// nothing was done.
+		// The file's own lock (another saver writing it in place) or another program's lease on
+		// it was held for longer than a save waits; nothing was done.
 		busy,
 	};
 
@@ -35,12 +36,17 @@ public:
 
 	// Called by a saver to write its file. writeContents puts the whole contents into the
 	// stream it is given (a new, empty text stream, held in memory until complete). The new
-	// file then takes the place of the old one, keeping its mode, owner and group. Savers of
-	// one directory take turns, so none disturbs another's temporary file, and what a killed
-	// one left there is cleared by the next. Where a new file cannot keep what a plain write
-	// keeps (a second hard link, attributes of its own, an owner the saver cannot give it) or
-	// cannot be made (a directory the saver may not write), the file is written in place, as
-	// a plain write does. Never waits on a pipe; waits a few seconds at most for another saver.
+	// file then takes the place of the old one, keeping its mode, owner and group; until it
+	// has them it is open to nobody, so no one the old file is closed to can open it. Savers
+	// of one directory take turns, so none disturbs another's temporary file, and what a
+	// killed one left there is cleared by the next. The file is written in place, as a plain
+	// write does, where a new file would differ from it (a second hard link, attributes of
+	// its own, an owner the saver cannot give it, or an access list the directory hands down
+	// to new files and the old file lacks), where one cannot be made (a directory the saver
+	// may not write) or cannot take its place (a file mounted over the name), and where
+	// another saver holds the directory for longer than a save waits. A file under another
+	// program's lease is written once that program gives the lease up. Never waits on a pipe;
+	// waits a few seconds at most in all, for other savers and for leases.
 	Outcome replace(const std::function<void(std::FILE*)>& writeContents);
 
 	// Called after a failed replace: the file the failing step worked on, and the C library's
@@ -50,13 +56,16 @@ public:
 
 private:
 	// Under the directory's lock: the contents go to the temporary file, which is renamed
-	// over target; falls back to writeInPlace where that would not keep the file as it is.
+	// over target; falls back to writeInPlace where that would not keep the file as it is or
+	// the rename cannot replace it.
 	Outcome replaceThroughTemporaryFile(const std::string& target, const std::string& contents);
 	// Overwrites target from its start and cuts it to the contents' length, under its own lock.
 	Outcome writeInPlace(const std::string& target, const std::string& contents);
 	Outcome fail(Outcome outcome, const std::string& path, int error);
 
 	std::string m_path;
+	// When every wait of the running replace gives up: one bound for the whole save.
+	std::chrono::steady_clock::time_point m_deadline;
 	std::string m_failedPath;
 	int m_error = 0;
 };

@@ -250,6 +250,26 @@ TEST_F(SavedGameTest, RacingOrKilledSaversNeverSpoilTheFile)
 	expectRacingOrKilledSaversNeverSpoilTheFile(m_file, [this] { SavedGame(m_file).write(*m_engine); });
 }
 
+TEST_F(SavedGameTest, SaveOpensNothingToMoreThanTheFile)
+{
+	expectSaveOpensNothingToMoreThanTheFile(m_file, [this] { SavedGame(m_file).write(*m_engine); });
+}
+
+TEST_F(SavedGameTest, SaveWritesThroughAFileMountedOverIt)
+{
+	expectSaveWritesThroughAFileMountedOverIt(m_file, [this] { SavedGame(m_file).write(*m_engine); });
+}
+
+TEST_F(SavedGameTest, SaveWaitsForALeaseToBeGivenUp)
+{
+	expectSaveWaitsForALeaseToBeGivenUp(m_file, [this] { SavedGame(m_file).write(*m_engine); });
+}
+
+TEST_F(SavedGameTest, SaveWritesPastADirectoryHeldLocked)
+{
+	expectSaveWritesPastADirectoryHeldLocked(m_file, [this] { SavedGame(m_file).write(*m_engine); });
+}
+
 TEST_F(SavedGameTest, SaveIntoAMissingDirectoryFails)
 {
 	EXPECT_FALSE(SavedGame(m_directory + "/absent/save.txt").write(*m_engine));

@@ -484,6 +484,26 @@ TEST_F(JigsawDemoTest, RacingOrKilledSaversNeverSpoilTheFile)
 	expectRacingOrKilledSaversNeverSpoilTheFile(statePath, [this] { engine.saveState(); });
 }
 
+TEST_F(JigsawDemoTest, SaveOpensNothingToMoreThanTheFile)
+{
+	expectSaveOpensNothingToMoreThanTheFile(statePath, [this] { engine.saveState(); });
+}
+
+TEST_F(JigsawDemoTest, SaveWritesThroughAFileMountedOverIt)
+{
+	expectSaveWritesThroughAFileMountedOverIt(statePath, [this] { engine.saveState(); });
+}
+
+TEST_F(JigsawDemoTest, SaveWaitsForALeaseToBeGivenUp)
+{
+	expectSaveWaitsForALeaseToBeGivenUp(statePath, [this] { engine.saveState(); });
+}
+
+TEST_F(JigsawDemoTest, SaveWritesPastADirectoryHeldLocked)
+{
+	expectSaveWritesPastADirectoryHeldLocked(statePath, [this] { engine.saveState(); });
+}
+
 // ---------------------------------------------------------------- damaged state files
 
 namespace

@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/fanotify.h>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -34,7 +40,11 @@ const auto longestWait = std::chrono::seconds(5);
 const auto raceTime = std::chrono::milliseconds(300);
 // Savers that are killed run until then at the latest, should the kill never come.
 const auto killedSaverLifetime = std::chrono::seconds(10);
+// A lease holder that is never told to give its lease up ends after this.
+const timespec longestLease = { 10, 0 };
 const int racingSavers = 2;
+// How a child that was not let mount ends.
+const int cannotMount = 77;
 const int killRounds = 8;
 const fs::perms openToAll = fs::perms::all;
 const fs::perms readOnlyToAll = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
@@ -87,6 +97,39 @@ void stop(pid_t saver, int signalNumber)
 	if (signalNumber != 0)
 		kill(saver, signalNumber);
 	waitpid(saver, nullptr, 0);
+}
+
+// Answers every open of a file in the watched directory that waits on watch, letting it go on;
+// the permission bits that any of them had then.
+mode_t allowOpens(int watch)
+{
+	pollfd ready = { watch, POLLIN, 0 };
+	alignas(fanotify_event_metadata) char events[4096];
+	ssize_t length = poll(&ready, 1, 10) > 0 ? read(watch, events, sizeof events) : 0;
+	mode_t seen = 0;
+	for (auto* event = reinterpret_cast<fanotify_event_metadata*>(events); FAN_EVENT_OK(event, length);
+		 event = FAN_EVENT_NEXT(event, length))
+	{
+		struct stat status;
+		if (fstat(event->fd, &status) == 0)
+			seen |= status.st_mode & 0777;
+		const fanotify_response allow = { event->fd, FAN_ALLOW };
+		EXPECT_EQ(static_cast<ssize_t>(sizeof allow), write(watch, &allow, sizeof allow));
+		close(event->fd);
+	}
+	return seen;
+}
+
+// A default access list giving the ordinary user read and write: each entry is its kind, its
+// permissions and its user, after the format's version.
+std::string accessListForTheOrdinaryUser()
+{
+	const uint32_t version = 2;
+	const uint32_t anyone = ~0u;
+	const struct { uint16_t kind, permissions; uint32_t user; } entries[] = {
+		{ 0x01, 6, anyone }, { 0x02, 6, ordinaryUser }, { 0x04, 6, anyone }, { 0x10, 6, anyone }, { 0x20, 4, anyone } };
+	return std::string(reinterpret_cast<const char*>(&version), sizeof version)
+		+ std::string(reinterpret_cast<const char*>(entries), sizeof entries);
 }
 } // namespace
 
@@ -188,6 +231,103 @@ void expectRacingOrKilledSaversNeverSpoilTheFile(const std::string& path, const 
 	EXPECT_EQ(0, spoiledFiles) << "files left spoiled by two savers killed together, of " << killRounds;
 	save();
 	EXPECT_FALSE(fs::exists(path + temporarySuffix)) << "a later save clears what a killed saver left";
+}
+
+void expectSaveOpensNothingToMoreThanTheFile(const std::string& path, const std::function<void()>& save)
+{
+	const std::string directory = fs::path(path).parent_path().string();
+	save();
+	ASSERT_EQ(0, chmod(path.c_str(), 0600));
+	const int watch = fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC, O_RDONLY);
+	if (watch < 0)
+		GTEST_SKIP() << "this test may not watch opens";
+	// Each open in the directory waits until it is answered, so every file is seen as it was made.
+	ASSERT_EQ(0, fanotify_mark(watch, FAN_MARK_ADD, FAN_OPEN_PERM | FAN_EVENT_ON_CHILD, AT_FDCWD, directory.c_str()));
+	const mode_t keptMask = umask(0);
+	std::future<void> saving = std::async(std::launch::async, save);
+	mode_t seen = 0;
+	while (saving.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+		seen |= allowOpens(watch);
+	close(watch);
+	EXPECT_EQ(0, seen & 0177) << "files the save opened were open to others, mode bits " << std::oct << seen;
+	fs::remove(path);
+	save();
+	umask(keptMask);
+	EXPECT_EQ(0666, static_cast<int>(fs::status(path).permissions())) << "a new file gets what a plain write gives it";
+
+	const std::string handedDown = accessListForTheOrdinaryUser();
+	ASSERT_EQ(0, setxattr(directory.c_str(), "system.posix_acl_default", handedDown.data(), handedDown.size(), 0));
+	save();
+	removexattr(directory.c_str(), "system.posix_acl_default");
+	EXPECT_GT(0, getxattr(path.c_str(), "system.posix_acl_access", nullptr, 0)) << "the file took the directory's list";
+}
+
+void expectSaveWritesThroughAFileMountedOverIt(const std::string& path, const std::function<void()>& save)
+{
+	save();
+	const std::string reference = contentsOf(path);
+	const std::string mounted = fs::path(path).parent_path().string() + "/mounted";
+	std::ofstream(mounted) << "old";
+	const pid_t saver = fork();
+	if (saver == 0)
+	{
+		// The mount lives in a namespace of the child's own, private, and goes with it.
+		if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+			|| mount(mounted.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0)
+			_exit(cannotMount);
+		save();
+		_exit(0);
+	}
+	int status = 0;
+	ASSERT_EQ(saver, waitpid(saver, &status, 0));
+	if (WIFEXITED(status) && WEXITSTATUS(status) == cannotMount)
+		GTEST_SKIP() << "this test may not mount";
+	EXPECT_EQ(reference, contentsOf(mounted));
+	EXPECT_FALSE(fs::exists(path + temporarySuffix));
+}
+
+void expectSaveWaitsForALeaseToBeGivenUp(const std::string& path, const std::function<void()>& save)
+{
+	save();
+	const std::string reference = contentsOf(path);
+	std::ofstream(path, std::ios::trunc) << "old";
+	int leased[2];
+	ASSERT_EQ(0, pipe(leased));
+	const pid_t holder = fork();
+	if (holder == 0)
+	{
+		// The system tells the holder with a signal that the lease is being broken.
+		sigset_t breaking;
+		sigemptyset(&breaking);
+		sigaddset(&breaking, SIGIO);
+		sigprocmask(SIG_BLOCK, &breaking, nullptr);
+		const int file = open(path.c_str(), O_RDONLY);
+		const char held = fcntl(file, F_SETLEASE, F_RDLCK) == 0;
+		if (write(leased[1], &held, 1) == 1)
+			sigtimedwait(&breaking, nullptr, &longestLease);
+		fcntl(file, F_SETLEASE, F_UNLCK);
+		_exit(0);
+	}
+	close(leased[1]);
+	char held = 0;
+	if (read(leased[0], &held, 1) == 1 && held)
+		save();
+	close(leased[0]);
+	waitpid(holder, nullptr, 0);
+	ASSERT_TRUE(held) << "the test could not take a lease";
+	EXPECT_EQ(reference, contentsOf(path));
+}
+
+void expectSaveWritesPastADirectoryHeldLocked(const std::string& path, const std::function<void()>& save)
+{
+	save();
+	const std::string reference = contentsOf(path);
+	std::ofstream(path, std::ios::trunc) << "old";
+	const int directory = open(fs::path(path).parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+	ASSERT_EQ(0, flock(directory, LOCK_EX));
+	save();
+	close(directory);
+	EXPECT_EQ(reference, contentsOf(path));
 }
 
 void saveOnAFullDisk(const std::function<void()>& save)

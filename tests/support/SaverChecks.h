@@ -20,5 +20,21 @@ void expectSaveIgnoresAPipeAtTheTemporaryName(const std::string& path, const std
 // leave it so when both are killed together; a later save clears what they left.
 void expectRacingOrKilledSaversNeverSpoilTheFile(const std::string& path, const std::function<void()>& save);
 
+// Under umask 000 no file the save opens or creates in the directory is ever open to more
+// than the 0600 file, not even when the directory hands down an access list to new files;
+// a new file still gets what a plain write gives it. Skipped where opens cannot be watched.
+void expectSaveOpensNothingToMoreThanTheFile(const std::string& path, const std::function<void()>& save);
+
+// A file mounted over the path (as containers do) gets the contents. Skipped where the test
+// may not mount.
+void expectSaveWritesThroughAFileMountedOverIt(const std::string& path, const std::function<void()>& save);
+
+// Another program's read lease on the file, given up once it is told the lease is being
+// broken, delays the save but does not stop it.
+void expectSaveWaitsForALeaseToBeGivenUp(const std::string& path, const std::function<void()>& save);
+
+// A directory another program holds locked for longer than a save waits still gets the save.
+void expectSaveWritesPastADirectoryHeldLocked(const std::string& path, const std::function<void()>& save);
+
 // Runs save with every write that would grow a file failing, as on a full disk.
 void saveOnAFullDisk(const std::function<void()>& save);
