@@ -160,8 +160,10 @@ void StateEnterDetails::selectShip(int chosen)
 }
 
 // The ten letter positions, unused ones included; the engine keeps what comes before the first zero.
+// Level 1 reads score, lives and ship position from the engine, so they are reset first.
 void StateEnterDetails::startGame()
 {
+	m_engine->resetGameProgress();
 	m_engine->setPlayerDetails(std::string(m_name + 1, maxNameLetters), selectedShip());
 	m_engine->changeState(new StateLevel1(m_engine), TV4Engine::redrawObjectsThenBackground, level1Track, true);
 }

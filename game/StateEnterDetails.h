@@ -1,6 +1,6 @@
 #pragma once
 // The new-game screen: the player types a name of up to ten letters and clicks one of
-// three ships; forward stores both in the engine and starts level 1.
+// three ships; forward stores both in the engine and starts a new game at level 1.
 
 #include "State.h"
 

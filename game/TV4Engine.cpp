@@ -16,8 +16,7 @@ namespace
 TV4Engine::TV4Engine()
 {
 	m_currentState = new StateStart(this);
-	m_shipX = m_width / 2 - shipStartOffsetX;
-	m_shipY = m_height - shipStartOffsetY;
+	resetGameProgress();
 	MusicPlayer::openAudio();
 	m_musicTrack = titleTrack;
 	m_musicPath = MusicPlayer::trackPath(titleTrack);
@@ -114,6 +113,15 @@ void TV4Engine::setPlayerName(const char* name)
 {
 	std::strncpy(m_playerName, name, playerNameLength);
 	m_playerName[playerNameLength] = '\0';
+}
+
+void TV4Engine::resetGameProgress()
+{
+	m_score = startScore;
+	m_lives = startLives;
+	m_shipX = m_width / 2 - shipStartOffsetX;
+	m_shipY = m_height - shipStartOffsetY;
+	m_level = startLevel;
 }
 
 void TV4Engine::setScoreAndLives(int score, int lives)

@@ -20,6 +20,10 @@ public:
 	// Track number that starts no music.
 	static constexpr unsigned int noTrack = static_cast<unsigned int>(-1);
 	static constexpr int playerNameLength = 11;
+	// What a game starts from: at start-up and at every new game.
+	static constexpr int startScore = 0;
+	static constexpr int startLives = 3;
+	static constexpr int startLevel = 1;
 
 	TV4Engine();
 	~TV4Engine() override;
@@ -30,6 +34,10 @@ public:
 	State* getCurrentState() const { return m_currentState; }
 
 	void setPlayerDetails(std::string name, int ship);
+	// Called by the constructor and when a new game starts (the details screen's forward
+	// button): score, lives, ship position and level go back to what a game starts from,
+	// so a new game never carries on the last one. The name and ship choice stay.
+	void resetGameProgress();
 	void setScoreAndLives(int score, int lives);
 	void fadeOutMusic();
 	// Frames start from the given surface from the next frame on (star layers of a screen).
@@ -90,9 +98,10 @@ private:
 	int m_height = 700;
 	char m_playerName[playerNameLength + 1] = "bob";
 	int m_shipIndex = 1;
-	int m_score = 0;
-	int m_lives = 3;
-	int m_shipX = 0;
-	int m_shipY = 0;
-	int m_level = 1;
+	// Score, lives, ship position and level: set by resetGameProgress().
+	int m_score;
+	int m_lives;
+	int m_shipX;
+	int m_shipY;
+	int m_level;
 };

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <functional>
 
 #include <unistd.h>
 
@@ -300,6 +301,44 @@ TEST_F(GameFlowTest, LosingEveryLifeShowsTheLosingScreen)
 	EXPECT_TRUE(foregroundShowsPicture("images/LosingImage.png", 300, 50));
 	tapKey(SDLK_q);
 	EXPECT_NE(current<StateStart>(), nullptr);
+}
+
+// However the last game went, New game starts level 1 as it does after start-up. The pause
+// copies what the level started from into the engine, so a save made at once shows it.
+TEST_F(GameFlowTest, NewGameStartsAfreshWhateverTheLastGameLeft)
+{
+	auto loseALifeAndPause = [this] {
+		startLevel1("old", 2);
+		harness().pushKeyDown(SDLK_LEFT);
+		for (int tick = 0; tick < levelTicks && level()->getLives() == 3; ++tick)
+			harness().step();
+		harness().pushKeyUp(SDLK_LEFT);
+		tapKey(SDLK_p);
+	};
+	auto loadAndPlayToTheEnd = [this](const std::string& savedGame) {
+		writeSavedGame(savedGame);
+		clickLoadGame();
+		runUntil<StateEnd>(levelTicks);
+		tapKey(SDLK_q);
+	};
+	const std::function<void()> lastGames[] = {
+		[] {}, // none: the game has just started
+		[&] { loseALifeAndPause(); tapKey(SDLK_q); },
+		[&] { loseALifeAndPause(); tapKey(SDLK_p); runUntil<StateEnd>(levelTicks); tapKey(SDLK_q); },
+		[&] { loadAndPlayToTheEnd("3\nOld\n2\n100\n4785\n10,10,\n"); }, // won
+		[&] { loadAndPlayToTheEnd("1\nOld\n2\n0\n7870\n10,10,\n"); }, // lost
+	};
+	for (const std::function<void()>& lastGame : lastGames)
+	{
+		SCOPED_TRACE(&lastGame - lastGames);
+		lastGame();
+		ASSERT_NE(current<StateStart>(), nullptr);
+		startLevel1("new", 0);
+		tapKey(SDLK_p);
+		tapKey(SDLK_s);
+		EXPECT_EQ(readSavedGame(), "1\nNew\n0\n3\n0\n450,594,\n");
+		tapKey(SDLK_q);
+	}
 }
 
 // SDL's tick count passes the int range while level 1 is paused and turns negative: the
