@@ -42,7 +42,10 @@
 //   With SDL's x11 driver, a connection to the X server that breaks while the program runs
 //   (a dropped remote session, a stopped virtual display) ends the process at once with
 //   "The display went away: the program ends" on standard error and status 1; no exit
-//   handler runs, as each would wait on the dead connection (DisplayLossHandler).
+//   handler runs, as each would wait on the dead connection (DisplayLossHandler). For that,
+//   once the window shows, SIGPIPE left at its default action gets a handler: a write to the
+//   lost connection fails instead of ending the program silently; any other SIGPIPE still
+//   ends it. A SIGPIPE handler or SIG_IGN set before initialise() is kept.
 //
 // Drawing on the background outside drawBackground()
 //   Every pixel write needs its surface locked; without the lock the pixel is still written

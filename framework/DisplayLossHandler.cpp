@@ -1,9 +1,13 @@
 #include "DisplayLossHandler.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <dlfcn.h>
+#include <poll.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -29,6 +33,73 @@ int endProgramOnDisplayLoss(XlibDisplay*)
 	std::fputs(displayLostLine, stderr);
 	_exit(displayLostStatus);
 }
+
+// The socket of the window's X connection, for the SIGPIPE handler.
+volatile sig_atomic_t xConnection = -1;
+
+// A connection whose server has gone reads as hung up (or in error, over TCP).
+bool xConnectionLost()
+{
+	pollfd connection = {xConnection, 0, 0};
+	return poll(&connection, 1, 0) == 1 && (connection.revents & (POLLHUP | POLLERR)) != 0;
+}
+
+// Returning lets the write that raised SIGPIPE fail with EPIPE: on the lost X connection,
+// Xlib then calls endProgramOnDisplayLoss(). Any other SIGPIPE is raised again under the
+// default action, which ends the process once this handler returns, as it always did.
+void onBrokenPipe(int)
+{
+	const int savedErrno = errno;
+	const bool lost = xConnectionLost();
+	errno = savedErrno;
+	if (lost)
+		return;
+	struct sigaction defaultAction = {};
+	defaultAction.sa_handler = SIG_DFL;
+	sigaction(SIGPIPE, &defaultAction, nullptr);
+	raise(SIGPIPE);
+}
+
+// The socket of the window's X connection, or -1 when the window is not on X.
+int xConnectionOf(SDL_Window* window)
+{
+	SDL_SysWMinfo info;
+	SDL_VERSION(&info.version);
+	if (window == nullptr || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+		return -1;
+	return ConnectionNumber(info.info.x11.display);
+}
+
+// Hands SIGPIPE to onBrokenPipe() for this connection, unless the program chose its own
+// handling of SIGPIPE.
+void guardAgainstSigpipe(int connection)
+{
+	struct sigaction current = {};
+	if (sigaction(SIGPIPE, nullptr, &current) != 0 ||
+		(current.sa_handler != SIG_DFL && current.sa_handler != onBrokenPipe))
+		return;
+	xConnection = connection;
+	struct sigaction handler = {};
+	handler.sa_handler = onBrokenPipe;
+	handler.sa_flags = SA_RESTART;
+	sigaction(SIGPIPE, &handler, nullptr);
+}
+
+// SDL reports a window's showing from inside SDL_CreateWindow(), as soon as the window is
+// on the screen, and whoever made it: the first window event that has an X window guards
+// its connection, which every later window shares.
+int guardOnFirstWindowEvent(void*, SDL_Event* event)
+{
+	if (event->type != SDL_WINDOWEVENT)
+		return 0;
+	const int connection = xConnectionOf(SDL_GetWindowFromID(event->window.windowID));
+	if (connection >= 0)
+	{
+		guardAgainstSigpipe(connection);
+		SDL_DelEventWatch(guardOnFirstWindowEvent, nullptr);
+	}
+	return 0;
+}
 } // namespace
 
 void DisplayLossHandler::installForCurrentVideoDriver()
@@ -43,4 +114,6 @@ void DisplayLossHandler::installForCurrentVideoDriver()
 		setHandler(endProgramOnDisplayLoss);
 	// Only drops the reference NOLOAD took: SDL still holds the library.
 	dlclose(library);
+	SDL_DelEventWatch(guardOnFirstWindowEvent, nullptr);
+	SDL_AddEventWatch(guardOnFirstWindowEvent, nullptr);
 }

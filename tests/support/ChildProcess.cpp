@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ptrace.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -119,6 +120,37 @@ void ChildProcess::sendSignal(int signalNumber)
 {
 	if (m_pid > 0)
 		::kill(m_pid, signalNumber);
+}
+
+bool ChildProcess::holdAtSystemCall(long number, int timeoutMs, const std::function<void()>& whileHeld)
+{
+	if (m_pid <= 0 || ptrace(PTRACE_SEIZE, m_pid, nullptr, PTRACE_O_TRACESYSGOOD) != 0 ||
+		ptrace(PTRACE_INTERRUPT, m_pid, nullptr, nullptr) != 0)
+		return false;
+	const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+	int status = 0;
+	while (waitpid(m_pid, &status, 0) == m_pid)
+	{
+		if (!WIFSTOPPED(status))
+			break;
+		// A signal about to be delivered goes on to the child; the stops tracing makes do not.
+		const bool atSystemCall = WSTOPSIG(status) == (SIGTRAP | 0x80);
+		const int signal = atSystemCall || (status >> 16) != 0 ? 0 : WSTOPSIG(status);
+		__ptrace_syscall_info call = {};
+		const bool held = atSystemCall && ptrace(PTRACE_GET_SYSCALL_INFO, m_pid, sizeof call, &call) > 0 &&
+			call.op == PTRACE_SYSCALL_INFO_ENTRY && call.entry.nr == static_cast<unsigned long>(number);
+		if (held)
+			whileHeld();
+		if (held || millisecondsLeft(deadline) == 0)
+		{
+			ptrace(PTRACE_DETACH, m_pid, nullptr, signal);
+			return held;
+		}
+		ptrace(PTRACE_SYSCALL, m_pid, nullptr, signal);
+	}
+	// The child ended under tracing and was reaped here.
+	m_pid = -1;
+	return false;
 }
 
 int ChildProcess::finish(int timeoutMs)

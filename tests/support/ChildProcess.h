@@ -4,6 +4,7 @@
 // by line while it runs, each wait bounded by a deadline; its standard error is kept for
 // failure messages.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ public:
 	// Every complete line read so far, in order.
 	const std::vector<std::string>& lines() const { return m_lines; }
 	void sendSignal(int signalNumber);
+	// Holds the child's main thread at the start of its next system call of this number,
+	// calls whileHeld there and lets the call go on untraced. False when the child ended
+	// first or the deadline passed (checked at each of its system calls).
+	bool holdAtSystemCall(long number, int timeoutMs, const std::function<void()>& whileHeld);
 	// Reads the rest of the output and waits for the child to end; its wait status, or -1
 	// when it did not end in time (it is then stopped).
 	int finish(int timeoutMs);
