@@ -1,5 +1,6 @@
 // The example program a new user starts from, built the way the README tells them to: the
-// framework is installed from this build into a prefix of its own, the example is configured
+// framework is installed from this build (as a build that made only the framework's own
+// target leaves it) into a prefix of its own, the example is configured
 // against that prefix with find_package and built, then started from its own build directory
 // (where its build copies the installed fonts) without a display. Asked to end, it must end with status 0 and the exit
 // handler's line last. In the sanitizer build the installed framework carries the sanitizers,
@@ -95,6 +96,11 @@ protected:
 
 TEST_F(FirstGamePackageTest, BuildsAgainstTheInstalledFrameworkAndEndsWithStatusZero)
 {
+	// A build of the game's or a sample's target alone makes the framework, and with it the
+	// fonts the install carries.
+	std::filesystem::remove_all(TOLVANE_FONT_BUILD_DIR);
+	std::filesystem::remove(TOLVANE_FONT_STAMP);
+	ASSERT_TRUE(step({TOLVANE_CMAKE_PATH, "--build", TOLVANE_BUILD_DIR, "--target", "framework"})) << m_report;
 	ASSERT_TRUE(step({TOLVANE_CMAKE_PATH, "--install", TOLVANE_BUILD_DIR, "--prefix", prefix()})) << m_report;
 	ASSERT_TRUE(step({TOLVANE_CMAKE_PATH, "-S", exampleDirectory, "-B", exampleBuild(),
 		"-DCMAKE_PREFIX_PATH=" + prefix(), "-DCMAKE_CXX_COMPILER=" TOLVANE_CXX_COMPILER,
