@@ -197,6 +197,13 @@ int reserveSpace(int fd, size_t size)
 	return errno == ENOSPC || errno == EDQUOT || errno == EFBIG ? errno : 0;
 }
 
+// A file system with no room left for a new file may still hold the new contents in the old
+// file's own space, where a plain write puts them.
+bool lacksSpace(int error)
+{
+	return error == ENOSPC || error == EDQUOT;
+}
+
 // Whether list (listxattr's calling convention) names an extended attribute or access list
 // besides those the system gives every new file.
 bool listsOwnAttributes(const std::function<ssize_t(char*, size_t)>& list)
@@ -309,14 +316,19 @@ FileReplacer::Outcome FileReplacer::replaceThroughTemporaryFile(const std::strin
 		::unlink(temporaryPath.c_str());
 		return writeInPlace(target, contents);
 	}
-	int error = writeAll(file.get(), contents);
+	int error = reserveSpace(file.get(), contents.size());
+	if (error == 0)
+		error = writeAll(file.get(), contents);
 	const int closeError = file.close();
 	if (error == 0)
 		error = closeError;
 	if (error != 0)
 	{
 		::unlink(temporaryPath.c_str());
-		return fail(Outcome::cannotWrite, temporaryPath, error);
+		if (exists && lacksSpace(error))
+			return writeInPlace(target, contents);
+		// The temporary file is ours: a failure names the file the caller saves.
+		return fail(Outcome::cannotWrite, target, error);
 	}
 	if (std::rename(temporaryPath.c_str(), target.c_str()) != 0)
 	{

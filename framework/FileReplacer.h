@@ -21,7 +21,8 @@ public:
 		// The file could be neither replaced nor created.
 		cannotCreate,
 		// Collecting the contents, or writing or closing the file, failed; a temporary file
-		// was removed and the old file kept.
+		// was removed and the old file kept (a full disk or quota, where the old file's own
+		// space could hold the contents, has it written in place instead).
 		cannotWrite,
 		// The temporary file could not be moved over the file; it was removed.
 		cannotReplace,
@@ -43,14 +44,17 @@ public:
 	// write does, where a new file would differ from it (a second hard link, attributes of
 	// its own, an owner the saver cannot give it, or an access list the directory hands down
 	// to new files and the old file lacks), where one cannot be made (a directory the saver
-	// may not write) or cannot take its place (a file mounted over the name), and where
-	// another saver holds the directory for longer than a save waits. A file under another
+	// may not write) or cannot take its place (a file mounted over the name), where another
+	// saver holds the directory for longer than a save waits, and where the disk or the quota
+	// has no room for a new file beside the old one (there the space the contents need is
+	// reserved in the old file before any of it is overwritten). A file under another
 	// program's lease is written once that program gives the lease up. Never waits on a pipe;
 	// waits a few seconds at most in all, for other savers and for leases.
 	Outcome replace(const std::function<void(std::FILE*)>& writeContents);
 
-	// Called after a failed replace: the file the failing step worked on, and the C library's
-	// reason (an errno value; 0 for a file that opens but is no regular file).
+	// Called after a failed replace: the file the failing step worked on (the path, or the file
+	// a link there leads to; never the temporary file), and the C library's reason (an errno
+	// value; 0 for a file that opens but is no regular file).
 	const std::string& getFailedPath() const { return m_failedPath; }
 	int getError() const { return m_error; }
 

@@ -75,14 +75,22 @@ namespace
 			return "cannot write";
 		case FileReplacer::Outcome::busy:
 			return "cannot lock";
+		case FileReplacer::Outcome::notWritable:
+			return "cannot open";
 		default:
 			return "cannot replace";
 		}
 	}
 
+	// A file that opens but is no regular file (a device, a pipe) has no errno value to tell.
+	const char* failureReason(int error)
+	{
+		return error != 0 ? std::strerror(error) : "not a regular file";
+	}
+
 	void reportSaveFailure(const char* what, const std::string& fileName, int error)
 	{
-		diagnosticPrintf("Unable to save the game: %s %s (%s)\n", what, fileName.c_str(), std::strerror(error));
+		diagnosticPrintf("Unable to save the game: %s %s (%s)\n", what, fileName.c_str(), failureReason(error));
 	}
 
 	bool isBlank(char c)
@@ -165,9 +173,7 @@ bool SavedGame::write(const TV4Engine& engine) const
 	const FileReplacer::Outcome outcome = replacer.replace([&engine](std::FILE* file) { writeLines(file, engine); });
 	if (outcome == FileReplacer::Outcome::replaced)
 		return true;
-	// A file that cannot be opened for writing is skipped silently, as a plain write would.
-	if (outcome != FileReplacer::Outcome::notWritable)
-		reportSaveFailure(failedStep(outcome), replacer.getFailedPath(), replacer.getError());
+	reportSaveFailure(failedStep(outcome), replacer.getFailedPath(), replacer.getError());
 	return false;
 }
 

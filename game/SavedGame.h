@@ -21,8 +21,9 @@ public:
 	// Called by the pause screen's save. Saves through FileReplacer: a new file moved into
 	// place only when every write worked, so neither a failed save nor another program's save
 	// damages the previous one (or, where a new file could not keep what a plain write keeps,
-	// the file written in place); a file that cannot be opened for writing is left alone
-	// without a word. True when the file was written.
+	// the file written in place). Every save that does not happen, a file that cannot be
+	// opened for writing too, prints "Unable to save the game: " with the step that failed,
+	// the file and the reason. True when the file was written.
 	bool write(const TV4Engine& engine) const;
 	// Reads and checks the whole file before changing anything: the saved level (1 to 3)
 	// with the engine's player data replaced, noSavedGame, or nothingLoaded (also for a

@@ -237,7 +237,8 @@ TEST_F(SavedGameTest, FailedSaveKeepsThePreviousFile)
 
 TEST_F(SavedGameTest, SaveKeepsWhatAPlainWriteKeeps)
 {
-	expectSaveKeepsWhatAPlainWriteKeeps(m_file, [this] { SavedGame(m_file).write(*m_engine); });
+	expectSaveKeepsWhatAPlainWriteKeeps(m_file, [this] { SavedGame(m_file).write(*m_engine); },
+		"Unable to save the game: cannot open " + m_file + " (Permission denied)\n");
 }
 
 TEST_F(SavedGameTest, PipeAtTheTemporaryNameNeitherStopsNorSpoilsTheSave)
@@ -258,6 +259,12 @@ TEST_F(SavedGameTest, SaveOpensNothingToMoreThanTheFile)
 TEST_F(SavedGameTest, SaveWritesThroughAFileMountedOverIt)
 {
 	expectSaveWritesThroughAFileMountedOverIt(m_file, [this] { SavedGame(m_file).write(*m_engine); });
+}
+
+TEST_F(SavedGameTest, SaveLandsInTheOldFilesSpaceOnAFullDisk)
+{
+	expectSaveLandsInTheOldFilesSpaceOnAFullDisk(m_file, [this] { SavedGame(m_file).write(*m_engine); },
+		"Unable to save the game: cannot write " + m_file + " (No space left on device)\n");
 }
 
 TEST_F(SavedGameTest, SaveWaitsForALeaseToBeGivenUp)

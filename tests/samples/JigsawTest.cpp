@@ -471,7 +471,7 @@ TEST_F(JigsawDemoTest, AFailedSaveKeepsTheLastGoodState)
 
 TEST_F(JigsawDemoTest, SaveKeepsWhatAPlainWriteKeeps)
 {
-	expectSaveKeepsWhatAPlainWriteKeeps(statePath, [this] { engine.saveState(); });
+	expectSaveKeepsWhatAPlainWriteKeeps(statePath, [this] { engine.saveState(); }, "");
 }
 
 TEST_F(JigsawDemoTest, PipeAtTheTemporaryNameNeitherStopsNorSpoilsTheSave)
@@ -492,6 +492,11 @@ TEST_F(JigsawDemoTest, SaveOpensNothingToMoreThanTheFile)
 TEST_F(JigsawDemoTest, SaveWritesThroughAFileMountedOverIt)
 {
 	expectSaveWritesThroughAFileMountedOverIt(statePath, [this] { engine.saveState(); });
+}
+
+TEST_F(JigsawDemoTest, SaveLandsInTheOldFilesSpaceOnAFullDisk)
+{
+	expectSaveLandsInTheOldFilesSpaceOnAFullDisk(statePath, [this] { engine.saveState(); }, "");
 }
 
 TEST_F(JigsawDemoTest, SaveWaitsForALeaseToBeGivenUp)

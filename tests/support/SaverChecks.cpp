@@ -45,6 +45,11 @@ const timespec longestLease = { 10, 0 };
 const int racingSavers = 2;
 // How a child that was not let mount ends.
 const int cannotMount = 77;
+// How the full-disk check's child ends where the save went wrong.
+const int savedNothing = 1;
+const int reportedOtherwise = 2;
+// A file system small enough for the test to fill at once.
+const char* const smallDiskOptions = "size=64k";
 const int killRounds = 8;
 const fs::perms openToAll = fs::perms::all;
 const fs::perms readOnlyToAll = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
@@ -120,6 +125,36 @@ mode_t allowOpens(int watch)
 	return seen;
 }
 
+// Runs body in a child process, in a mount namespace of its own where mountThere has mounted
+// what it needs (the mount goes with the child); body's result, or cannotMount where the
+// child may not mount.
+int inMountNamespaceOfItsOwn(const std::function<bool()>& mountThere, const std::function<int()>& body)
+{
+	const pid_t child = fork();
+	if (child == 0)
+	{
+		if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+			|| !mountThere())
+			_exit(cannotMount);
+		_exit(body());
+	}
+	int status = 0;
+	if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+		return -1;
+	return WEXITSTATUS(status);
+}
+
+// Writes into a new file at path until the disk has no room left.
+void fillTheDisk(const std::string& path)
+{
+	const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+	const std::string block(4096, 'f');
+	while (write(file, block.data(), block.size()) > 0)
+	{
+	}
+	close(file);
+}
+
 // A default access list giving the ordinary user read and write: each entry is its kind, its
 // permissions and its user, after the format's version.
 std::string accessListForTheOrdinaryUser()
@@ -133,7 +168,8 @@ std::string accessListForTheOrdinaryUser()
 }
 } // namespace
 
-void expectSaveKeepsWhatAPlainWriteKeeps(const std::string& path, const std::function<void()>& save)
+void expectSaveKeepsWhatAPlainWriteKeeps(
+	const std::string& path, const std::function<void()>& save, const std::string& unwritableReport)
 {
 	save();
 	const std::string reference = contentsOf(path);
@@ -170,7 +206,7 @@ void expectSaveKeepsWhatAPlainWriteKeeps(const std::string& path, const std::fun
 	OutputCapture output;
 	output.start();
 	saveAsOrdinaryUser(directory, openToAll, save);
-	EXPECT_EQ("", output.stop());
+	EXPECT_EQ(unwritableReport, output.stop());
 	EXPECT_EQ("old", contentsOf(path)) << "a file that cannot be opened for writing is left alone";
 	fs::remove(path);
 
@@ -268,22 +304,44 @@ void expectSaveWritesThroughAFileMountedOverIt(const std::string& path, const st
 	const std::string reference = contentsOf(path);
 	const std::string mounted = fs::path(path).parent_path().string() + "/mounted";
 	std::ofstream(mounted) << "old";
-	const pid_t saver = fork();
-	if (saver == 0)
-	{
-		// The mount lives in a namespace of the child's own, private, and goes with it.
-		if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-			|| mount(mounted.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0)
-			_exit(cannotMount);
-		save();
-		_exit(0);
-	}
-	int status = 0;
-	ASSERT_EQ(saver, waitpid(saver, &status, 0));
-	if (WIFEXITED(status) && WEXITSTATUS(status) == cannotMount)
+	const int status = inMountNamespaceOfItsOwn(
+		[&] { return mount(mounted.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) == 0; },
+		[&] {
+			save();
+			return 0;
+		});
+	if (status == cannotMount)
 		GTEST_SKIP() << "this test may not mount";
 	EXPECT_EQ(reference, contentsOf(mounted));
 	EXPECT_FALSE(fs::exists(path + temporarySuffix));
+}
+
+void expectSaveLandsInTheOldFilesSpaceOnAFullDisk(
+	const std::string& path, const std::function<void()>& save, const std::string& fullDiskReport)
+{
+	save();
+	const std::string reference = contentsOf(path);
+	const std::string directory = fs::path(path).parent_path().string();
+	const int status = inMountNamespaceOfItsOwn(
+		[&] { return mount("full", directory.c_str(), "tmpfs", 0, smallDiskOptions) == 0; },
+		[&] {
+			std::ofstream(path) << std::string(reference.size(), 'x');
+			fillTheDisk(directory + "/filler");
+			save();
+			if (contentsOf(path) != reference || fs::exists(path + temporarySuffix))
+				return savedNothing;
+			fs::remove(path);
+			fillTheDisk(directory + "/more-filler");
+			OutputCapture output;
+			output.start();
+			save();
+			return output.stop() == fullDiskReport && !fs::exists(path) ? 0 : reportedOtherwise;
+		});
+	if (status == cannotMount)
+		GTEST_SKIP() << "this test may not mount";
+	EXPECT_NE(savedNothing, status) << "the old file's contents were not replaced, or the temporary file stayed";
+	EXPECT_NE(reportedOtherwise, status) << "a save with no old file did not fail with its report";
+	EXPECT_EQ(0, status);
 }
 
 void expectSaveWaitsForALeaseToBeGivenUp(const std::string& path, const std::function<void()>& save)

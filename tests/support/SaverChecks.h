@@ -9,9 +9,10 @@
 
 // The file keeps its mode, its second hard link, and (for a saver run as root) its owner and
 // group; a file in a directory the saver may not write is saved all the same; a file that
-// cannot be opened for writing is left as it was, silently; a symbolic link stays and its
-// target gets the contents.
-void expectSaveKeepsWhatAPlainWriteKeeps(const std::string& path, const std::function<void()>& save);
+// cannot be opened for writing is left as it was, and the saver prints unwritableReport about
+// it (nothing where it is empty); a symbolic link stays and its target gets the contents.
+void expectSaveKeepsWhatAPlainWriteKeeps(
+	const std::string& path, const std::function<void()>& save, const std::string& unwritableReport);
 
 // A pipe nobody reads at the temporary file's name neither stops the save nor spoils the file.
 void expectSaveIgnoresAPipeAtTheTemporaryName(const std::string& path, const std::function<void()>& save);
@@ -28,6 +29,12 @@ void expectSaveOpensNothingToMoreThanTheFile(const std::string& path, const std:
 // A file mounted over the path (as containers do) gets the contents. Skipped where the test
 // may not mount.
 void expectSaveWritesThroughAFileMountedOverIt(const std::string& path, const std::function<void()>& save);
+
+// On a full disk where the old file's own space holds the contents, the save lands there;
+// with no old file it fails, leaving nothing, and the saver prints fullDiskReport (nothing
+// where it is empty). Skipped where the test may not mount.
+void expectSaveLandsInTheOldFilesSpaceOnAFullDisk(
+	const std::string& path, const std::function<void()>& save, const std::string& fullDiskReport);
 
 // Another program's read lease on the file, given up once it is told the lease is being
 // broken, delays the save but does not stop it.
