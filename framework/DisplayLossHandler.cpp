@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,13 +35,27 @@ int endProgramOnDisplayLoss(XlibDisplay*)
 	_exit(displayLostStatus);
 }
 
-// The socket of the window's X connection, for the SIGPIPE handler.
+// The socket of the window's X connection, for the SIGPIPE handler: its number, and the
+// device and inode that tell it from whatever may take that number once the display is
+// closed (the program may go on without video).
 volatile sig_atomic_t xConnection = -1;
+volatile dev_t xConnectionDevice = 0;
+volatile ino_t xConnectionInode = 0;
+
+bool isTheXConnection(int fd)
+{
+	struct stat status;
+	return fd >= 0 && fstat(fd, &status) == 0 && status.st_dev == xConnectionDevice
+		&& status.st_ino == xConnectionInode;
+}
 
 // A connection whose server has gone reads as hung up (or in error, over TCP).
 bool xConnectionLost()
 {
-	pollfd connection = {xConnection, 0, 0};
+	const int fd = xConnection;
+	if (!isTheXConnection(fd))
+		return false;
+	pollfd connection = {fd, 0, 0};
 	return poll(&connection, 1, 0) == 1 && (connection.revents & (POLLHUP | POLLERR)) != 0;
 }
 
@@ -75,9 +90,14 @@ int xConnectionOf(SDL_Window* window)
 void guardAgainstSigpipe(int connection)
 {
 	struct sigaction current = {};
+	struct stat status;
 	if (sigaction(SIGPIPE, nullptr, &current) != 0 ||
-		(current.sa_handler != SIG_DFL && current.sa_handler != onBrokenPipe))
+		(current.sa_handler != SIG_DFL && current.sa_handler != onBrokenPipe) || fstat(connection, &status) != 0)
 		return;
+	// A handler already in place (an earlier display) sees no connection while this one is noted.
+	xConnection = -1;
+	xConnectionDevice = status.st_dev;
+	xConnectionInode = status.st_ino;
 	xConnection = connection;
 	struct sigaction handler = {};
 	handler.sa_handler = onBrokenPipe;

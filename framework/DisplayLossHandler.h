@@ -13,7 +13,8 @@ public:
 	// end normally). A write to a connection whose server has gone raises SIGPIPE, whose default
 	// action would end the process silently before Xlib sees the error; so, from the moment the
 	// first window shows, a SIGPIPE handler lets such a write fail, and Xlib reports the loss as
-	// above. SIGPIPE from any other write (say to a closed standard output pipe) still ends the
+	// above. SIGPIPE from any other write (say to a closed standard output pipe, or to a file
+	// that took the connection's number after the program closed its video) still ends the
 	// process as the default action does, and a handler or SIG_IGN that the program set for
 	// SIGPIPE before initialise() is kept. With any other driver it does nothing. Calling it
 	// again changes nothing.

@@ -21,6 +21,10 @@
 #include <string>
 #include <vector>
 
+#include <SDL.h>
+#include <SDL_syswm.h>
+
+#include "BaseEngine.h"
 #include "ChildProcess.h"
 
 namespace
@@ -59,6 +63,47 @@ const char* const noDisplayReport = "there is no display";
 const char* const displayLostReport = "The display went away: the program ends";
 // A program whose display went away must end by itself within this time.
 const int displayLossEndMs = 10000;
+
+// How the child of the broken-pipe test ends where it never reaches its broken pipe.
+const int engineNotStarted = 10;
+const int displayNotGuarded = 11;
+const int brokenPipeSwallowed = 12;
+
+// A program of a user's own, on the X display named by displayVariable ("DISPLAY=..."): it
+// opens its window, closes its video and goes on; then a pipe nobody reads takes the
+// number the display's connection had, and the program writes to it. Ends the process,
+// by SIGPIPE unless that is swallowed.
+[[noreturn]] void writeToAPipeAfterClosingVideo(const std::string& displayVariable)
+{
+	setenv("DISPLAY", displayVariable.substr(displayVariable.find('=') + 1).c_str(), 1);
+	setenv("SDL_VIDEODRIVER", "x11", 1);
+	// SIGPIPE as a program starts, whatever the test runner handed down.
+	signal(SIGPIPE, SIG_DFL);
+	BaseEngine engine;
+	SDL_SysWMinfo info;
+	SDL_VERSION(&info.version);
+	if (engine.initialise("Broken pipe", 200, 100, "Cornerstone Regular.ttf", 24) != 0
+		|| !SDL_GetWindowWMInfo(engine.getWindow(), &info) || info.subsystem != SDL_SYSWM_X11)
+		_exit(engineNotStarted);
+	const int connection = ConnectionNumber(info.info.x11.display);
+	struct sigaction guard = {};
+	if (sigaction(SIGPIPE, nullptr, &guard) != 0 || guard.sa_handler == SIG_DFL || guard.sa_handler == SIG_IGN)
+		_exit(displayNotGuarded);
+	engine.deinitialise();
+	SDL_Quit();
+	// The pipe's write end takes the connection's number, and nothing reads the pipe.
+	int ends[2];
+	if (pipe(ends) != 0)
+		_exit(engineNotStarted);
+	if (ends[0] != connection)
+		close(ends[0]);
+	if (ends[1] != connection && (dup2(ends[1], connection) != connection || close(ends[1]) != 0))
+		_exit(engineNotStarted);
+	const char byte = 0;
+	if (write(connection, &byte, 1) < 0)
+		_exit(brokenPipeSwallowed);
+	_exit(0);
+}
 
 bool exitedWith(int status, int code)
 {
@@ -297,4 +342,15 @@ TEST_F(ProgramTest, WhenItsDisplayGoesAwayItSaysSoAndEndsWithStatusOne)
 		EXPECT_TRUE(exitedWith(status, 1)) << "status " << status << "\n" << report();
 		EXPECT_NE(m_program->errorOutput().find(displayLostReport), std::string::npos) << report();
 	}
+}
+
+TEST_F(ProgramTest, AfterClosingItsVideoABrokenPipeEndsTheProgramAsItWouldAnyOther)
+{
+	const pid_t program = fork();
+	if (program == 0)
+		writeToAPipeAfterClosingVideo(m_display);
+	int status = 0;
+	ASSERT_EQ(program, waitpid(program, &status, 0));
+	EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE)
+		<< (WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status)) : "signal " + std::to_string(WTERMSIG(status)));
 }
