@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "DisplayableObject.h"
@@ -21,6 +22,9 @@ namespace
 const int mapCells = 15;
 const unsigned int discBlue = 0x0000FF;
 const unsigned int rectangleGreen = 0x00FF00;
+// The tiles whose centres lie under the picture in the window's top left corner.
+const int columnsUnderPicture = 4;
+const int rowsUnderPicture = 3;
 
 // Both tile click demos behave alike; one fixture runs the same sessions on either.
 template <typename Engine>
@@ -51,6 +55,12 @@ TYPED_TEST(TileClickDemoTest, TilesShowTheColourOfTheirValue)
 		for (int row = 8; row < mapCells; row++)
 			EXPECT_EQ(TileValueColour::colourFor(this->engine.getTileManager().getMapValue(column, row)),
 				this->tileCentre(column, row));
+	// Where the picture and the map overlap, one demo shows its tiles and the other its picture.
+	const bool tilesOverPicture = std::is_same<TypeParam, SimpleTileDemo>::value;
+	for (int column = 0; column < columnsUnderPicture; column++)
+		for (int row = 0; row < rowsUnderPicture; row++)
+			EXPECT_EQ(tilesOverPicture, TileValueColour::colourFor(this->engine.getTileManager().getMapValue(column, row))
+					== this->tileCentre(column, row)) << "tile " << column << ", " << row;
 	saveSampleSnapshot(this->harness, std::string("tiles-") + ::testing::UnitTest::GetInstance()->current_test_info()->type_param());
 }
 
