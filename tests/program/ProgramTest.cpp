@@ -4,6 +4,7 @@
 // must end with status 0 and the exit handler's line last; a program whose display is
 // stopped under it must end by itself within seconds. In the sanitizer build these are
 // the sanitizer builds of the programs, so any leak or error report fails the test.
+// The launcher's list of samples says what README.md's table of samples says.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -134,6 +137,30 @@ std::string displayWithoutServer()
 		if (access(("/tmp/.X11-unix/X" + digits).c_str(), F_OK) != 0 && access(("/tmp/.X" + digits + "-lock").c_str(), F_OK) != 0)
 			return "DISPLAY=:" + digits;
 	}
+}
+
+// The samples in README.md's "## Samples" table, each row's name (its first column, without
+// the backquotes) with its description (the third column).
+std::map<std::string, std::string> readmeSampleRows()
+{
+	std::ifstream readme(TOLVANE_README_PATH);
+	std::map<std::string, std::string> rows;
+	bool inSamples = false;
+	for (std::string line; std::getline(readme, line);)
+	{
+		if (line.rfind("## ", 0) == 0)
+			inSamples = line == "## Samples";
+		if (!inSamples || line.rfind("| `", 0) != 0)
+			continue;
+		// "| `name` | engine | description |": a description holding a '|' is not read.
+		std::vector<std::string> cells;
+		std::istringstream row(line);
+		for (std::string cell; std::getline(row, cell, '|');)
+			cells.push_back(cell);
+		if (cells.size() == 4 && cells[1].size() > 4 && cells[3].size() > 2)
+			rows[cells[1].substr(2, cells[1].size() - 4)] = cells[3].substr(1, cells[3].size() - 2);
+	}
+	return rows;
 }
 
 std::vector<std::string> firstWordOfEachLine(const std::string& text)
@@ -303,6 +330,28 @@ TEST_F(ProgramTest, EveryListedSampleStartedAndClosedEndsNormallyWithStatusZero)
 		closeAndExpectNormalEnd();
 		EXPECT_EQ(firstMissingFileReport(m_program->lines()), "");
 	}
+}
+
+// The launcher lists every sample of README.md's table, in exactly the words of its row,
+// and no other.
+TEST(SampleListTest, ListsEveryReadmeSampleInTheWordsOfItsRow)
+{
+	std::string list;
+	ASSERT_TRUE(exitedWithZero(ChildProcess::run({TOLVANE_SAMPLES_PATH}, {}, &list)));
+	std::map<std::string, std::string> listed;
+	std::istringstream lines(list);
+	for (std::string line; std::getline(lines, line);)
+	{
+		const size_t nameEnd = line.find(' ');
+		const size_t descriptionStart = line.find_first_not_of(' ', nameEnd);
+		listed[line.substr(0, nameEnd)] = descriptionStart == std::string::npos ? "" : line.substr(descriptionStart);
+	}
+	for (const auto& row : readmeSampleRows())
+	{
+		EXPECT_EQ(listed[row.first], row.second) << row.first;
+		listed.erase(row.first);
+	}
+	EXPECT_TRUE(listed.empty()) << listed.begin()->first << " is not in README.md's table";
 }
 
 // With no display to reach and no video driver asked for, the program says so and ends
